@@ -1,0 +1,48 @@
+#pragma once
+
+#include "GTPGoMove.h"
+#include "GTPGoPoint.h"
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+class GTPGoTurn;
+
+// The stones on the board now, and the rule questions asked before a move is
+// accepted. Knows nothing of turns, ko or history: that is the game's work.
+class GTPGoBoard {
+public:
+    using StoneMap = std::unordered_map<GTPGoPoint, std::int32_t>;
+
+    // Places the handicap stones (black) on a 9 x 9 board.
+    GTPGoBoard(std::int32_t boardSize, std::int32_t handicap);
+
+    bool isPointFree(const GTPGoPoint& point) const;
+    bool isOnBoard(const GTPGoPoint& point) const;
+    // On-board neighbours, always in the order left, right, above, under.
+    std::vector<GTPGoPoint> getAdjacents(const GTPGoPoint& point) const;
+    // Fills the caller's empty lists with the group of the start point (which
+    // counts as a stone of the colour whatever it holds) and its liberties in
+    // order of discovery; returns the number of liberties.
+    std::int32_t getGroupLiberties(const GTPGoPoint& point, GTPGoColor color,
+                                   std::vector<GTPGoPoint>& group, std::vector<GTPGoPoint>& liberties) const;
+    // Opponent stones the move would capture, each group in search order.
+    std::vector<GTPGoPoint> willCapture(const GTPGoMove& move) const;
+    // The move's stone and the stones it joins would have no liberty; captures ignored.
+    bool isSuicide(const GTPGoMove& move) const;
+    void execute(const GTPGoTurn& turn);
+
+    const StoneMap& Stones() const { return m_Stones; }
+    void setStones(const StoneMap& v) { m_Stones = v; }
+    std::int32_t BoardSize() const { return m_BoardSize; }
+    void setBoardSize(std::int32_t v) { m_BoardSize = v; }
+
+private:
+    void placeHandicap(std::int32_t handicap);
+    void getGroupLibertiesRec(const GTPGoPoint& point, GTPGoColor color,
+                              std::vector<GTPGoPoint>& checked, std::vector<GTPGoPoint>& liberties) const;
+
+    StoneMap m_Stones;
+    std::int32_t m_BoardSize;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// "MM:SS" with at least two digits of minutes: 65 gives "01:05", 6000 "100:00".
+std::string formatSecondsToMinutesAndSeconds(std::int32_t seconds);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "GTPTimeSettings.h"
+
+#include <cstdint>
+
+// The settings of one game. Every game is 9 x 9 with komi 0.
+class GTPGoGameInfo {
+public:
+    GTPGoGameInfo() = default;
+    // Handicap stones and main time in whole seconds.
+    GTPGoGameInfo(std::int32_t handicap, std::int32_t duration);
+
+    std::int32_t BoardSize() const { return m_BoardSize; }
+    void setBoardSize(std::int32_t v) { m_BoardSize = v; }
+    float Komi() const { return m_Komi; }
+    void setKomi(float v) { m_Komi = v; }
+    std::int32_t Handicap() const { return m_Handicap; }
+    void setHandicap(std::int32_t v) { m_Handicap = v; }
+    const GTPTimeSettings& TimeSettings() const { return m_TimeSettings; }
+    GTPTimeSettings& TimeSettings() { return m_TimeSettings; }
+    void setTimeSettings(const GTPTimeSettings& v) { m_TimeSettings = v; }
+
+private:
+    std::int32_t m_BoardSize = 9;
+    float m_Komi = 0.0f;
+    std::int32_t m_Handicap = 0;
+    GTPTimeSettings m_TimeSettings;
+};
