@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/GTPEngineCommand.h"
+#include "rules/GTPGoColor.h"
+#include "rules/GTPGoMove.h"
+#include "settings/GTPGoGameInfo.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+
+// The engine as a child process speaking GTP on its standard input and output.
+// Commands are written the moment they are sent; answers are framed at their
+// terminating empty line and handled once each, in order.
+class GTPGoEngineWrapper : public QObject {
+    Q_OBJECT
+public:
+    enum class Failure { None, NotStarted, Died };
+
+    // Starts the engine at once; with no command, fails (EngineFailed, NotStarted)
+    // once control returns to the event loop, so a caller connected right after
+    // construction still hears it.
+    GTPGoEngineWrapper(const QString& name, const std::optional<GTPEngineCommand>& command,
+                       QObject* parent = nullptr);
+    // Sends "quit", closes the engine's input, waits up to a second, then
+    // terminates and reaps it: no engine outlives its wrapper.
+    ~GTPGoEngineWrapper() override;
+
+    // Queues the text plus a line feed and writes it at once. Dropped after a failure.
+    void sendCommand(const QString& command);
+    void enqueueCommand(const QString& command);
+    QString dequeueCommand();
+    void executeNextCommand();
+    // Handles one chunk of the engine's output: logs it, frames answers, announces moves.
+    void readOutput(const QByteArray& chunk);
+
+    // The GTP command set.
+    static QString getColorLetter(GTPGoColor color);
+    void clearBoard();
+    void setGameInfo(const GTPGoGameInfo& gameInfo);
+    void playMove(GTPGoColor color, std::int32_t x, std::int32_t y);
+    void pass(GTPGoColor color);
+    void generateMove(GTPGoColor color, double timeLeft, std::int32_t numberOfMoves);
+
+    bool IsWaitingForAnswer() const { return m_IsWaitingForAnswer; }
+    void setIsWaitingForAnswer(bool v) { m_IsWaitingForAnswer = v; }
+    GTPGoColor LastColorAsked() const { return m_LastColorAsked; }
+    void setLastColorAsked(GTPGoColor v) { m_LastColorAsked = v; }
+    Failure failure() const { return m_Failure; }
+    // The engine's process id while it runs, else 0 (tests check that none is left).
+    qint64 processId() const;
+
+signals:
+    void HasPlayed(const GTPGoMove& move);
+    void HasResigned();
+    void EngineFailed(const QString& reason);
+
+private:
+    // The implementation adds what it needs here.
+    QString m_Name;
+    QProcess* m_PachiTask = nullptr;
+    std::deque<QString> m_Commands;
+    bool m_IsWaitingForAnswer = false;
+    GTPGoColor m_LastColorAsked = GTPGoColorBlack;
+    Failure m_Failure = Failure::None;
+};
