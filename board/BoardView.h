@@ -78,6 +78,8 @@ public:
     void engineHasPlayed(const GTPGoMove& move);
     void engineHasResigned();
     void engineFailed(const QString& reason);
+    // Called by updateClock when the game record reports a loss on time.
+    void announceLossOnTime();
 
     // Review.
     void onDemonstration();

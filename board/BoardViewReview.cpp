@@ -1,0 +1,88 @@
+// Review: stepping the shown board through the game record without changing
+// the game. The shown stones are patched from the differences the record
+// computes between two turns; the rules board is never touched.
+#include "BoardView.h"
+
+#include <QPushButton>
+
+#include <vector>
+
+void BoardView::onDemonstration()
+{
+    m_IsDemonstration = !m_IsDemonstration;
+    const std::vector<QPushButton*> buttons {m_StartButton, m_BackButton, m_NextButton, m_EndButton};
+    if (m_IsDemonstration) {
+        for (QPushButton* button : buttons) {
+            button->show();
+        }
+        m_GoGame->setCurrentNode(m_GoGame->getLastTurn());
+    } else {
+        for (QPushButton* button : buttons) {
+            button->hide();
+        }
+        m_LastMove.setX(-1);
+        // Carries the shown board to the last turn, including any the engine added meanwhile.
+        std::vector<GTPGoPoint> removals;
+        std::vector<GTPGoMove> additions;
+        m_GoGame->getBoardModifications(removals, additions, static_cast<std::int32_t>(m_GoGame->Turns().size()));
+        {
+            std::lock_guard<std::mutex> guard(m_Lock);
+            for (const GTPGoPoint& point : removals) {
+                m_StoneList.erase(goPointToBoardPoint(point));
+            }
+            for (const GTPGoMove& move : additions) {
+                m_StoneList.insert_or_assign(goPointToBoardPoint(*move.Point()), move.Color());
+            }
+        }
+        const GTPGoTurn* last = m_GoGame->getLastTurn();
+        if (last != nullptr && !last->Move().IsPass()) {
+            m_LastMove = goPointToBoardPoint(*last->Move().Point());
+        }
+    }
+    m_DisplayCount = m_IsDemonstration ? false : m_GoGame->IsGameOver();
+    m_DisplayMouseOver = !m_IsDemonstration;
+    update();
+}
+
+void BoardView::onStart()
+{
+    navigate(-static_cast<std::int32_t>(m_GoGame->Turns().size()));
+}
+
+void BoardView::onBack()
+{
+    navigate(-1);
+}
+
+void BoardView::onNext()
+{
+    navigate(1);
+}
+
+void BoardView::onEnd()
+{
+    navigate(static_cast<std::int32_t>(m_GoGame->Turns().size()));
+}
+
+void BoardView::navigate(std::int32_t step)
+{
+    m_LastMove.setX(-1);
+    m_ForbiddenMove.setX(-1);
+    std::vector<GTPGoPoint> removals;
+    std::vector<GTPGoMove> additions;
+    m_GoGame->getBoardModifications(removals, additions, step);
+    {
+        std::lock_guard<std::mutex> guard(m_Lock);
+        for (const GTPGoMove& move : additions) {
+            m_StoneList.insert_or_assign(goPointToBoardPoint(*move.Point()), move.Color());
+        }
+        for (const GTPGoPoint& point : removals) {
+            m_StoneList.erase(goPointToBoardPoint(point));
+        }
+    }
+    const GTPGoTurn* shown = m_GoGame->getNodeToDisplay();
+    if (shown != nullptr && !shown->Move().IsPass()) {
+        m_LastMove = goPointToBoardPoint(*shown->Move().Point());
+    }
+    update();
+}
