@@ -114,6 +114,12 @@ public:
     float Height() const { return m_Height; }
     float StoneRadius() const { return m_StoneRadius; }
     QPointF MouseLocationToUpdate() const { return m_MouseLocationToUpdate; }
+    // Setters of the view model: tests and benchmarks show any position with them.
+    void setStoneList(const StoneMap& stones);
+    void setLastMove(const GoBoardPoint& v) { m_LastMove = v; }
+    void setForbiddenMove(const GoBoardPoint& v) { m_ForbiddenMove = v; }
+    void setDisplayCount(bool v) { m_DisplayCount = v; }
+    void setMouseLocationToUpdate(QPointF v) { m_MouseLocationToUpdate = v; }
 
     QPushButton* ResignButton() const { return m_ResignButton; }
     QPushButton* PassButton() const { return m_PassButton; }
