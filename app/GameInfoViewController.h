@@ -1,0 +1,46 @@
+#pragma once
+
+#include "rules/GTPGoColor.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+namespace Ui {
+class GameInfoView;
+}
+
+// The setup screen: handicap and thinking time, then Play or Back.
+class GameInfoViewController : public QWidget {
+    Q_OBJECT
+public:
+    GameInfoViewController(GTPGoColor playerColor, const QString& language, QWidget* parent = nullptr);
+    ~GameInfoViewController() override;
+
+    void viewDidLoad();
+    void onHandicapSliderDrag();
+    void onTimeSliderDrag();
+    void goBackToStartScreen();
+    void onPlay();
+    void setButtonsAndLabels();
+
+    QSlider* HandicapSlider() const;
+    QSlider* TimeSlider() const;
+    QLabel* NumberHandicapStones() const;
+    QLabel* Time() const;
+    QLabel* TimeLabel() const;
+    QLabel* StonesLabel() const;
+    QPushButton* BackButton() const;
+    QPushButton* PlayButton() const;
+    GTPGoColor PlayerColor() const { return m_PlayerColor; }
+    const QString& CurrentLanguage() const { return m_CurrentLanguage; }
+
+private:
+    std::unique_ptr<Ui::GameInfoView> m_ui;
+    GTPGoColor m_PlayerColor;
+    QString m_CurrentLanguage;
+};
