@@ -1,1 +1,66 @@
-#include "GTPEngineCommand.h"
+#include "GTPEngineLocator.h"
+
+#include "ShellWords.h"
+#include "rules/Log.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+GTPEngineLocator::GTPEngineLocator(Environment environment, IsExecutable isExecutable)
+    : m_Environment(std::move(environment)), m_IsExecutable(std::move(isExecutable))
+{
+}
+
+GTPEngineLocator::GTPEngineLocator()
+    : GTPEngineLocator(
+          [](const std::string& name) -> std::optional<std::string> {
+              const char* value = std::getenv(name.c_str());
+              return value ? std::optional<std::string>(value) : std::nullopt;
+          },
+          [](const std::string& path) { return ::access(path.c_str(), X_OK) == 0; })
+{
+}
+
+std::optional<GTPEngineCommand> GTPEngineLocator::locate() const
+{
+    if (const auto line = m_Environment("HOSHI_ENGINE")) {
+        const auto words = ShellWords::split(*line);
+        if (words && !words->empty()) {
+            return GTPEngineCommand{words->front(), std::vector<std::string>(words->begin() + 1, words->end())};
+        }
+        Log::write("HOSHI_ENGINE is not a command line: " + *line);
+    }
+    if (m_IsExecutable(PachiPath)) {
+        return GTPEngineCommand{PachiPath, {PachiArguments}};
+    }
+    if (const auto gnugo = findGnuGo()) {
+        return GTPEngineCommand{*gnugo, {"--mode", "gtp", "--never-resign", "--capture-all-dead"}};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> GTPEngineLocator::findGnuGo() const
+{
+    // Only gnugo is looked up on the PATH: Debian's "pachi" there is a platform game.
+    if (const auto path = m_Environment("PATH")) {
+        std::size_t start = 0;
+        while (start <= path->size()) {
+            const std::size_t end = std::min(path->find(':', start), path->size());
+            const std::string dir = path->substr(start, end - start);
+            const std::string candidate = (dir.empty() ? std::string(".") : dir) + "/gnugo";
+            if (m_IsExecutable(candidate)) {
+                return candidate;
+            }
+            start = end + 1;
+        }
+    }
+    if (m_IsExecutable(DebianGnuGoPath)) {
+        return std::string(DebianGnuGoPath);
+    }
+    return std::nullopt;
+}
+
+std::optional<GTPEngineCommand> locateEngine()
+{
+    return GTPEngineLocator().locate();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/GTPAnswerFramer.h"
 #include "engine/GTPEngineCommand.h"
 #include "rules/GTPGoColor.h"
 #include "rules/GTPGoMove.h"
@@ -60,8 +61,20 @@ signals:
     void EngineFailed(const QString& reason);
 
 private:
-    // The implementation adds what it needs here.
+    void onProcessError(QProcess::ProcessError error);
+    void onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    // Records the failure at once (later commands are dropped) and announces it
+    // from the event loop, once.
+    void fail(Failure failure, const QString& reason);
+    // False when a handler of the answer destroyed the wrapper.
+    bool handleAnswer(const std::string& answer);
+    void sendLine(const std::string& line);
+    void endEngine();
+
     QString m_Name;
+    GTPAnswerFramer m_Framer;
+    std::int32_t m_BoardSize = 9;
+    bool m_HasAnswered = false;
     QProcess* m_PachiTask = nullptr;
     std::deque<QString> m_Commands;
     bool m_IsWaitingForAnswer = false;

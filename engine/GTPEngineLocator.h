@@ -1,0 +1,31 @@
+#pragma once
+
+#include "GTPEngineCommand.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+// Finds the engine to start. The environment and the file system are reached
+// through the two functions so that tests can stand in for them.
+class GTPEngineLocator {
+public:
+    using Environment = std::function<std::optional<std::string>(const std::string& name)>;
+    using IsExecutable = std::function<bool(const std::string& path)>;
+
+    static constexpr const char* PachiPath = "/Applications/pachi";
+    static constexpr const char* PachiArguments = "stones_only,threads=1,max_tree_size=100,resign_threshold=0,maximize_score";
+    static constexpr const char* DebianGnuGoPath = "/usr/games/gnugo";
+
+    GTPEngineLocator(Environment environment, IsExecutable isExecutable);
+    // The real environment and file system.
+    GTPEngineLocator();
+
+    std::optional<GTPEngineCommand> locate() const;
+
+private:
+    std::optional<std::string> findGnuGo() const;
+
+    Environment m_Environment;
+    IsExecutable m_IsExecutable;
+};

@@ -1,0 +1,235 @@
+#include "GTPGoEngineWrapper.h"
+
+#include "GTPAnswer.h"
+#include "GTPCommandText.h"
+#include "rules/Log.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+namespace {
+// How long a departing engine gets to leave after "quit", then after SIGTERM.
+constexpr int QuitGraceMilliseconds = 1000;
+constexpr int TerminateGraceMilliseconds = 1000;
+}
+
+GTPGoEngineWrapper::GTPGoEngineWrapper(const QString& name, const std::optional<GTPEngineCommand>& command,
+                                       QObject* parent)
+    : QObject(parent), m_Name(name)
+{
+    if (!command) {
+        fail(Failure::NotStarted, QStringLiteral("no GTP engine was found"));
+        return;
+    }
+    m_PachiTask = new QProcess(this);
+    // The engine's standard error goes wherever ours goes.
+    m_PachiTask->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(m_PachiTask, &QProcess::readyReadStandardOutput, this, [this] {
+        // Answers are handled from the event loop, not inside QProcess's own
+        // signal, so that a handler may safely destroy this wrapper.
+        const QByteArray chunk = m_PachiTask->readAllStandardOutput();
+        QMetaObject::invokeMethod(this, [this, chunk] { readOutput(chunk); }, Qt::QueuedConnection);
+    });
+    connect(m_PachiTask, &QProcess::errorOccurred, this, &GTPGoEngineWrapper::onProcessError);
+    connect(m_PachiTask, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus exitStatus) {
+        // Queued behind any output still waiting to be handled.
+        QMetaObject::invokeMethod(
+            this, [this, exitCode, exitStatus] { onProcessFinished(exitCode, exitStatus); }, Qt::QueuedConnection);
+    });
+    QStringList arguments;
+    for (const auto& argument : command->Arguments) {
+        arguments << QString::fromStdString(argument);
+    }
+    m_PachiTask->start(QString::fromStdString(command->Program), arguments);
+}
+
+GTPGoEngineWrapper::~GTPGoEngineWrapper()
+{
+    endEngine();
+}
+
+void GTPGoEngineWrapper::endEngine()
+{
+    if (!m_PachiTask) {
+        return;
+    }
+    m_PachiTask->disconnect(this);
+    if (m_PachiTask->state() != QProcess::NotRunning) {
+        m_PachiTask->write("quit\n");
+        m_PachiTask->closeWriteChannel();
+        if (!m_PachiTask->waitForFinished(QuitGraceMilliseconds)) {
+            m_PachiTask->terminate();
+            if (!m_PachiTask->waitForFinished(TerminateGraceMilliseconds)) {
+                m_PachiTask->kill();
+                m_PachiTask->waitForFinished(-1);
+            }
+        }
+    }
+    delete m_PachiTask;
+    m_PachiTask = nullptr;
+}
+
+qint64 GTPGoEngineWrapper::processId() const
+{
+    if (!m_PachiTask || m_PachiTask->state() == QProcess::NotRunning) {
+        return 0;
+    }
+    return m_PachiTask->processId();
+}
+
+void GTPGoEngineWrapper::sendCommand(const QString& command)
+{
+    if (m_Failure != Failure::None) {
+        return;
+    }
+    enqueueCommand(command + QLatin1Char('\n'));
+    executeNextCommand();
+}
+
+void GTPGoEngineWrapper::enqueueCommand(const QString& command)
+{
+    m_Commands.push_back(command);
+}
+
+QString GTPGoEngineWrapper::dequeueCommand()
+{
+    if (m_Commands.empty()) {
+        return QString();
+    }
+    QString command = m_Commands.front();
+    m_Commands.pop_front();
+    return command;
+}
+
+void GTPGoEngineWrapper::executeNextCommand()
+{
+    if (m_IsWaitingForAnswer || m_Commands.empty()) {
+        return;
+    }
+    const QString command = dequeueCommand();
+    if (command.isEmpty() || m_Failure != Failure::None || !m_PachiTask) {
+        return;
+    }
+    m_PachiTask->write(command.toUtf8());
+}
+
+void GTPGoEngineWrapper::readOutput(const QByteArray& chunk)
+{
+    m_IsWaitingForAnswer = false;
+    Log::write("Read data: " + QString::fromUtf8(chunk).toStdString());
+    if (!chunk.isEmpty()) {
+        m_HasAnswered = true;
+    }
+    QPointer<GTPGoEngineWrapper> self(this);
+    for (const std::string& answer : m_Framer.append(std::string_view(chunk.constData(), chunk.size()))) {
+        if (!handleAnswer(answer) || !self) {
+            return;
+        }
+    }
+    if (m_Framer.takeOverflow()) {
+        Log::write("Dropped an engine answer longer than " + std::to_string(GTPAnswerFramer::MaximumAnswerSize)
+                   + " bytes");
+    }
+    executeNextCommand();
+}
+
+bool GTPGoEngineWrapper::handleAnswer(const std::string& text)
+{
+    QPointer<GTPGoEngineWrapper> self(this);
+    const GTPAnswer answer = GTPAnswer::parse(text, m_BoardSize);
+    switch (answer.kind()) {
+    case GTPAnswer::Kind::Vertex:
+        emit HasPlayed(GTPGoMove::stone(m_LastColorAsked, *answer.point()));
+        break;
+    case GTPAnswer::Kind::Pass:
+        emit HasPlayed(GTPGoMove::pass(m_LastColorAsked));
+        break;
+    case GTPAnswer::Kind::Resign:
+        emit HasResigned();
+        break;
+    case GTPAnswer::Kind::BadVertex:
+        Log::write("Engine answered a move that is not on the board: " + answer.text());
+        break;
+    case GTPAnswer::Kind::Success:
+    case GTPAnswer::Kind::Failure:
+    case GTPAnswer::Kind::Unrecognised:
+        break;
+    }
+    return !self.isNull();
+}
+
+void GTPGoEngineWrapper::onProcessError(QProcess::ProcessError error)
+{
+    // A crash or an exit also ends in finished(); only a failed start does not.
+    if (error == QProcess::FailedToStart) {
+        fail(Failure::NotStarted, QStringLiteral("the engine could not be started: ") + m_PachiTask->errorString());
+    }
+}
+
+void GTPGoEngineWrapper::onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    const QString how = exitStatus == QProcess::CrashExit
+        ? QStringLiteral("the engine crashed")
+        : QStringLiteral("the engine exited with code %1").arg(exitCode);
+    // An engine that leaves before saying anything never really started.
+    fail(m_HasAnswered ? Failure::Died : Failure::NotStarted, how);
+}
+
+void GTPGoEngineWrapper::fail(Failure failure, const QString& reason)
+{
+    if (m_Failure != Failure::None) {
+        return;
+    }
+    m_Failure = failure;
+    m_Commands.clear();
+    Log::write("GTP engine " + m_Name.toStdString() + " failed: " + reason.toStdString());
+    QTimer::singleShot(0, this, [this, reason] { emit EngineFailed(reason); });
+}
+
+void GTPGoEngineWrapper::sendLine(const std::string& line)
+{
+    sendCommand(QString::fromStdString(line));
+}
+
+QString GTPGoEngineWrapper::getColorLetter(GTPGoColor color)
+{
+    return QString::fromStdString(GTPCommandText::colorLetter(color));
+}
+
+void GTPGoEngineWrapper::clearBoard()
+{
+    sendLine(GTPCommandText::clearBoard());
+}
+
+void GTPGoEngineWrapper::setGameInfo(const GTPGoGameInfo& gameInfo)
+{
+    m_BoardSize = gameInfo.BoardSize();
+    sendLine(GTPCommandText::boardSize(gameInfo.BoardSize()));
+    clearBoard();
+    sendLine(GTPCommandText::komi(static_cast<double>(gameInfo.Komi())));
+    const GTPTimeSettings& time = gameInfo.TimeSettings();
+    sendLine(GTPCommandText::timeSettings(time.MainTime(), time.ByoYomi(), time.NumberOfMovesPerByoYomi()));
+    if (const auto handicap = GTPCommandText::handicap(gameInfo.Handicap())) {
+        sendLine(*handicap);
+    }
+}
+
+void GTPGoEngineWrapper::playMove(GTPGoColor color, std::int32_t x, std::int32_t y)
+{
+    sendLine(GTPCommandText::play(color, x, y));
+}
+
+void GTPGoEngineWrapper::pass(GTPGoColor color)
+{
+    if (const auto line = GTPCommandText::pass(color)) {
+        sendLine(*line);
+    }
+}
+
+void GTPGoEngineWrapper::generateMove(GTPGoColor color, double timeLeft, std::int32_t numberOfMoves)
+{
+    setLastColorAsked(color);
+    sendLine(GTPCommandText::timeLeft(color, timeLeft, numberOfMoves));
+    sendLine(GTPCommandText::genmove(color));
+}

@@ -1,0 +1,2 @@
+#include "EngineTestSupport.h"
+#include <gtest/gtest.h>
