@@ -109,3 +109,14 @@ bool WrapperUnderTest::waitForFailure()
 {
     return failed->count() > 0 || failed->wait(PatienceMilliseconds);
 }
+
+void PrintTo(const GTPGoMove& move, std::ostream* out)
+{
+    *out << getColorName(move.Color());
+    if (move.Point()) {
+        *out << " (" << move.Point()->X() << ", " << move.Point()->Y() << ")";
+    }
+    if (move.IsPass()) {
+        *out << " pass";
+    }
+}

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <ostream>
 #include <mutex>
 #include <string>
 #include <sys/types.h>
@@ -65,6 +66,9 @@ struct WrapperUnderTest {
     std::unique_ptr<QSignalSpy> resigned;
     std::unique_ptr<QSignalSpy> failed;
 };
+
+// Readable moves in test failures.
+void PrintTo(const GTPGoMove& move, std::ostream* out);
 
 // How long a test waits for something that normally takes milliseconds.
 inline constexpr int PatienceMilliseconds = 5000;

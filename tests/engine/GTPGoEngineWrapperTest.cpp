@@ -67,10 +67,11 @@ TEST(GTPGoEngineWrapper, engine_answers_become_moves_of_the_colour_asked)
                              "--genmove", "pass", "--genmove", "Pass", "--genmove", "h8"});
     const GTPGoColor colours[] = {GTPGoColorBlack, GTPGoColorWhite, GTPGoColorBlack, GTPGoColorWhite,
                                   GTPGoColorBlack, GTPGoColorWhite, GTPGoColorBlack};
-    for (const GTPGoColor colour : colours) {
-        engine.wrapper->generateMove(colour, 10, 0);
+    // One request at a time, as in a game: the answer takes the colour last asked.
+    for (std::size_t i = 0; i < std::size(colours); ++i) {
+        engine.wrapper->generateMove(colours[i], 10, 0);
+        ASSERT_TRUE(engine.waitForMoves(i + 1));
     }
-    ASSERT_TRUE(engine.waitForMoves(7));
     EXPECT_THAT(engine.moves,
                 ElementsAre(GTPGoMove::stone(GTPGoColorBlack, GTPGoPoint(4, 4)),
                             GTPGoMove::stone(GTPGoColorWhite, GTPGoPoint(9, 9)),
