@@ -197,9 +197,9 @@ void BoardView::engineHasResigned()
     update();
 }
 
-void BoardView::engineFailed(const QString& reason)
+void BoardView::engineFailed(const QString& /*reason*/)
 {
-    Log::write("Engine failed: " + reason.toStdString());
+    // The engine link has logged the reason; the player gets a message instead.
     if (m_GoGame->IsGameOver()) {
         return;
     }
