@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A private X server for real-window tests, and the X tools run against it.
+// Every call is bounded in time; a tool that hangs is killed.
+class XvfbDisplay {
+public:
+    static constexpr int ToolTimeoutMs = 15000;
+
+    // Starts Xvfb on a free display number; isRunning() tells whether it came up.
+    XvfbDisplay();
+    ~XvfbDisplay();
+    XvfbDisplay(const XvfbDisplay&) = delete;
+    XvfbDisplay& operator=(const XvfbDisplay&) = delete;
+
+    bool isRunning() const { return !m_display.isEmpty(); }
+    // Why the server did not start.
+    const QString& failure() const { return m_failure; }
+    // ":N"
+    const QString& display() const { return m_display; }
+    // The system environment with DISPLAY pointing here.
+    QProcessEnvironment environment() const;
+
+    // Runs a tool on this display; its standard output, or nothing when it
+    // failed or ran out of time.
+    std::optional<QString> run(const QString& program, const QStringList& arguments, int timeoutMs = ToolTimeoutMs) const;
+    std::optional<QString> xdotool(const QStringList& arguments) const { return run("xdotool", arguments); }
+    // The window's content as the X server has it; a null image on failure.
+    QImage screenshot(const QString& windowId) const;
+
+private:
+    QProcess m_server;
+    QString m_display;
+    QString m_failure;
+};
