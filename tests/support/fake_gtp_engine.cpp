@@ -7,6 +7,7 @@
 //   --genmove ANSWER       answer the next "genmove" with "= ANSWER\n\n"; repeatable,
 //                          used in order; afterwards genmove answers "= pass"
 //   --genmove-raw BYTES    answer the next "genmove" with BYTES exactly (same list)
+//   --genmove-otherwise A  what genmove answers once the list is used up (default pass)
 //   --answer NAME=TEXT     answer every command NAME with "= TEXT\n\n"
 //   --fail NAME            answer every command NAME with "? failed\n\n"
 //   --delay-ms N           wait N ms before every answer
@@ -44,6 +45,7 @@ namespace {
 struct Script {
     std::string recordPath;
     std::deque<std::string> genmoveAnswers; // complete answers, ready to write
+    std::string genmoveOtherwise = "pass";
     std::map<std::string, std::string> answers;
     std::set<std::string> failures;
     int delayMs = 0;
@@ -157,7 +159,7 @@ private:
     std::string nextGenmoveAnswer()
     {
         if (m_Script.genmoveAnswers.empty()) {
-            return frame("= pass");
+            return frame("= " + m_Script.genmoveOtherwise);
         }
         std::string next = m_Script.genmoveAnswers.front();
         m_Script.genmoveAnswers.pop_front();
@@ -218,6 +220,8 @@ int main(int argc, char** argv)
             script.genmoveAnswers.push_back("= " + unescape(value()) + "\n\n");
         } else if (option == "--genmove-raw") {
             script.genmoveAnswers.push_back(unescape(value()));
+        } else if (option == "--genmove-otherwise") {
+            script.genmoveOtherwise = unescape(value());
         } else if (option == "--answer") {
             const std::string pair = value();
             const std::size_t equals = pair.find('=');
