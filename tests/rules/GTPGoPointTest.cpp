@@ -1,5 +1,4 @@
 #include "rules/GTPGoColor.h"
-#include "rules/GTPGoMove.h"
 #include "rules/GTPGoPoint.h"
 
 #include <gtest/gtest.h>
@@ -52,17 +51,4 @@ TEST(GTPGoPoint, EqualByValueWithTheHashXTimesThousandPlusY)
     copy.setY(8);
     EXPECT_EQ(map.count(copy), 0u);
     EXPECT_EQ(a, GTPGoPoint(3, 7));
-}
-
-TEST(GTPGoMove, PassHasNoPointAndKeepsItsColour)
-{
-    const GTPGoMove pass = GTPGoMove::pass(GTPGoColorWhite);
-    EXPECT_TRUE(pass.IsPass());
-    EXPECT_FALSE(pass.Point().has_value());
-    EXPECT_EQ(pass.Color(), GTPGoColorWhite);
-
-    const GTPGoMove stone(GTPGoColorBlack, GTPGoPoint(4, 4), false);
-    EXPECT_FALSE(stone.IsPass());
-    EXPECT_EQ(stone.Point(), GTPGoPoint(4, 4));
-    EXPECT_NE(stone, GTPGoMove::stone(GTPGoColorWhite, {4, 4}));
 }

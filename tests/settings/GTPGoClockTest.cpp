@@ -167,18 +167,6 @@ TEST_F(GTPGoClockTest, PauseAndUnpauseChangeNothing)
     EXPECT_DOUBLE_EQ(clock.getBlackRemainingTime(), 50.0);
 }
 
-TEST_F(GTPGoClockTest, BudgetsAreCopiesOfTheSettings)
-{
-    GTPTimeSettings settings(120);
-    GTPGoClock clock(settings, [this] { return m_now; });
-    settings.setMainTime(1.0);
-    clock.OriginalTime().setMainTime(2.0);
-    clock.BlackTime().setMainTime(3.0);
-    EXPECT_EQ(clock.WhiteTime().MainTime(), 120.0);
-    EXPECT_EQ(clock.BlackTime().MainTime(), 3.0);
-    EXPECT_EQ(clock.OriginalTime().MainTime(), 2.0);
-}
-
 TEST(GTPGoClockDefaultTime, StartsFromTheSteadyClock)
 {
     const double before = GTPGoClock::steadySeconds();
