@@ -1,0 +1,7 @@
+# The board screen's benchmarks: one program; every bench/BoardBench*.cpp adds its cases.
+if(TARGET hoshi_board)
+  file(GLOB HOSHI_BOARD_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/BoardBench*.cpp)
+  add_executable(board_bench ${HOSHI_BOARD_BENCH_SOURCES})
+  target_link_libraries(board_bench PRIVATE hoshi_board benchmark::benchmark)
+  hoshi_warnings(board_bench)
+endif()
