@@ -58,14 +58,6 @@ TEST(BoardViewGeometry, aFrameNarrowerThanFourToThreeSizesTheBoardByTheWidth)
     EXPECT_EQ(view->ResignButton()->geometry().width(), 150);
 }
 
-TEST(BoardViewGeometry, pointConversionsShiftByOne)
-{
-    const GTPGoPoint goPoint = BoardView::boardPointToGoPoint(GoBoardPoint(8, 8));
-    EXPECT_EQ(goPoint, GTPGoPoint(9, 9));
-    EXPECT_EQ(BoardView::goPointToBoardPoint(GTPGoPoint(1, 1)), GoBoardPoint(0, 0));
-    EXPECT_EQ(BoardView::goPointToBoardPoint(GTPGoPoint(3, 7)), GoBoardPoint(2, 6));
-}
-
 TEST(BoardViewGeometry, aLocationGoesToTheNearestLineWithHalvesAwayFromZero)
 {
     auto view = twoPlayerView();
@@ -99,10 +91,6 @@ TEST(BoardViewGeometry, handicapStonesAreCopiedAsBlackAndWhiteMovesFirst)
         EXPECT_TRUE(view.GoGame().Board().Stones().contains(BoardView::boardPointToGoPoint(point)));
     }
     EXPECT_EQ(view.ToPlay(), GTPGoColorWhite);
-    EXPECT_EQ(view.LastMove(), GoBoardPoint::empty());
-    EXPECT_EQ(view.ForbiddenMove(), GoBoardPoint::empty());
-    EXPECT_FALSE(view.DisplayCount());
-    EXPECT_TRUE(view.DisplayMouseOver());
 }
 
 TEST(BoardViewGeometry, theMouseIsTrackedInViewCoordinatesOverTheHitboxOnly)

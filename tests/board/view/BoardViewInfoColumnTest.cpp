@@ -203,16 +203,14 @@ TEST(BoardViewInfoColumn, theScoreIsWrittenInTheLanguageOfTheGame)
     drawInFrench->setScore();
     EXPECT_EQ(drawInFrench->InfoTextField()->text(),
               frenchHeader + QStringLiteral("Blanc a 0 points et Noir a 0 points.\nIl y a égalité !"));
-}
 
-TEST(BoardViewInfoColumn, aFractionalScoreIsTruncatedButTheMarginKeepsItsFraction)
-{
+    // A fractional score is truncated in the counts, not in the margin.
     GTPGoGameInfo info = gameInfo();
     info.setKomi(0.5f);
-    BoardView view(kWindowFrame, info, GTPGoColorEmpty, "English");
-    play(view, GTPGoColorBlack, 3, 3);
-    play(view, GTPGoColorWhite, 7, 7);
-    view.setScore();
-    EXPECT_EQ(view.InfoTextField()->text(), "Both players have passed.\nThe game is now over.\n"
-                                            "White has 1 points and Black has 1 points.\nWhite wins by 0.5 points!");
+    BoardView komi(kWindowFrame, info, GTPGoColorEmpty, "English");
+    play(komi, GTPGoColorBlack, 3, 3);
+    play(komi, GTPGoColorWhite, 7, 7);
+    komi.setScore();
+    EXPECT_EQ(komi.InfoTextField()->text(),
+              englishHeader + "White has 1 points and Black has 1 points.\nWhite wins by 0.5 points!");
 }
