@@ -34,15 +34,36 @@ public:
     void execute(const GTPGoTurn& turn);
 
     const StoneMap& Stones() const { return m_Stones; }
-    void setStones(const StoneMap& v) { m_Stones = v; }
+    void setStones(const StoneMap& v);
     std::int32_t BoardSize() const { return m_BoardSize; }
-    void setBoardSize(std::int32_t v) { m_BoardSize = v; }
+    void setBoardSize(std::int32_t v);
 
 private:
     void placeHandicap(std::int32_t handicap);
+    void putStone(const GTPGoPoint& point, std::int32_t color);
+    void removeStone(const GTPGoPoint& point);
     void getGroupLibertiesRec(const GTPGoPoint& point, GTPGoColor color,
                               std::vector<GTPGoPoint>& checked, std::vector<GTPGoPoint>& liberties) const;
+    // The same depth-first search, stopped as soon as it has found the given
+    // number of liberties (0: never); false when it stopped early.
+    bool searchGroup(const GTPGoPoint& point, GTPGoColor color, std::vector<GTPGoPoint>& checked,
+                     std::vector<GTPGoPoint>& liberties, std::size_t libertyLimit) const;
+    // Marks the caller's lists as seen and starts a search with scratch lists when none are given.
+    std::uint32_t startSearch(const std::vector<GTPGoPoint>& group, const std::vector<GTPGoPoint>& liberties) const;
+
+    // The searches run on every move attempt, so they read a grid that mirrors
+    // Stones (board plus a ring of off-board points) and mark what they have
+    // seen instead of scanning their lists.
+    bool inGrid(const GTPGoPoint& point) const;
+    std::size_t gridIndex(const GTPGoPoint& point) const;
+    void rebuildGrid();
+    std::uint32_t startMarking() const;
 
     StoneMap m_Stones;
     std::int32_t m_BoardSize;
+    std::vector<std::int64_t> m_Grid;
+    mutable std::vector<std::uint32_t> m_Marks;
+    mutable std::uint32_t m_MarkGeneration = 0;
+    mutable std::vector<GTPGoPoint> m_ScratchGroup;
+    mutable std::vector<GTPGoPoint> m_ScratchLiberties;
 };
