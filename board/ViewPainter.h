@@ -34,6 +34,8 @@ public:
                                   double lineWidth);
 
 private:
+    void drawSmoothCircle(QPointF widgetCenter, double radius, const QColor& color);
+
     QPainter& m_Painter;
     double m_ViewHeight;
 };
