@@ -6,6 +6,7 @@
 #include <QPen>
 #include <QRadialGradient>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -97,11 +98,18 @@ void ViewPainter::drawSmoothCircle(QPointF widgetCenter, double radius, const QC
 {
     // A polygon fine enough to look round, drawn with a one-unit pen, which Qt
     // strokes directly instead of building and filling an outline.
+    static const std::array<QPointF, kCircleSegments + 1> unitCircle = [] {
+        std::array<QPointF, kCircleSegments + 1> points;
+        for (int i = 0; i <= kCircleSegments; ++i) {
+            const double angle = 2 * std::numbers::pi * i / kCircleSegments;
+            points[i] = QPointF(std::cos(angle), std::sin(angle));
+        }
+        return points;
+    }();
     QPolygonF circle;
     circle.reserve(kCircleSegments + 1);
-    for (int i = 0; i <= kCircleSegments; ++i) {
-        const double angle = 2 * std::numbers::pi * i / kCircleSegments;
-        circle << widgetCenter + QPointF(std::cos(angle), std::sin(angle)) * radius;
+    for (const QPointF& point : unitCircle) {
+        circle << widgetCenter + point * radius;
     }
     m_Painter.setRenderHint(QPainter::Antialiasing, true);
     m_Painter.setPen(QPen(color, kFrameWidth));
