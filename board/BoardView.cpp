@@ -200,6 +200,9 @@ void BoardView::paintEvent(QPaintEvent* /*event*/)
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
     const QPointF location = toViewLocation(event->position());
     // The hover stone stays away until the mouse moves again.
     m_MouseLocationToUpdate = kNoMouseLocation;
