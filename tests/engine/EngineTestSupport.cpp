@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fstream>
-#include <sstream>
+#include <gtest/gtest.h>
 
 FakeEngineRun::FakeEngineRun(const QStringList& options) : m_Options(options)
 {
@@ -90,9 +90,22 @@ void WrapperUnderTest::start(const std::optional<GTPEngineCommand>& command)
     wrapper = std::make_unique<GTPGoEngineWrapper>(QStringLiteral("engine"), command);
     QObject::connect(wrapper.get(), &GTPGoEngineWrapper::HasPlayed,
                      [this](const GTPGoMove& move) { moves.push_back(move); });
+    startedPid = static_cast<pid_t>(wrapper->processId());
     played = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::HasPlayed);
     resigned = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::HasResigned);
     failed = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::EngineFailed);
+}
+
+WrapperUnderTest::~WrapperUnderTest()
+{
+    failed.reset();
+    resigned.reset();
+    played.reset();
+    wrapper.reset();
+    EXPECT_FALSE(processExists(startedPid)) << "engine " << startedPid << " outlived its wrapper";
+    if (fake) {
+        EXPECT_FALSE(processExists(fake->pid())) << "fake engine " << fake->pid() << " outlived its wrapper";
+    }
 }
 
 bool WrapperUnderTest::waitForMoves(std::size_t count)

@@ -52,6 +52,8 @@ bool processExists(pid_t pid);
 struct WrapperUnderTest {
     explicit WrapperUnderTest(const QStringList& options = {});
     explicit WrapperUnderTest(const std::optional<GTPEngineCommand>& command);
+    // Ends the wrapper and checks that its engine is gone, reaped, not a zombie.
+    ~WrapperUnderTest();
 
     // Waits until this many moves in all have been announced.
     bool waitForMoves(std::size_t count);
@@ -65,6 +67,7 @@ struct WrapperUnderTest {
     std::unique_ptr<QSignalSpy> played;
     std::unique_ptr<QSignalSpy> resigned;
     std::unique_ptr<QSignalSpy> failed;
+    pid_t startedPid = 0;
 };
 
 // Readable moves in test failures.
