@@ -4,7 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/packages.sh
 ./scripts/build.sh
-ctest --test-dir "${HOSHI_BUILD_DIR:-build}" --output-on-failure -j "$(nproc)"
+# The fuzzer runs first so that ctest's summary is the last thing printed.
+fuzz_status=0
 if [ -x scripts/fuzz.sh ]; then
-  ./scripts/fuzz.sh
+  ./scripts/fuzz.sh || fuzz_status=$?
 fi
+ctest --test-dir "${HOSHI_BUILD_DIR:-build}" --output-on-failure -j "$(nproc)"
+exit "$fuzz_status"
