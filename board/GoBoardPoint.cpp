@@ -1,1 +1,0 @@
-#include "GoBoardPoint.h"
