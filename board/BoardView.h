@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/GoBoardPoint.h"
+#include "board/StoneImageCache.h"
 #include "engine/GTPGoEngineWrapper.h"
 #include "rules/GTPGoGame.h"
 #include "settings/GTPGoClock.h"
@@ -145,6 +146,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // A stone of the given rim and highlight colours, from the stone image cache.
+    void drawShadedStone(QPainter& painter, QPointF center, const QColor& rim, const QColor& highlight);
     // The one flip from Qt's y-down widget coordinates into view coordinates.
     QPointF toViewLocation(QPointF widgetPosition) const;
 
@@ -173,6 +176,7 @@ private:
     float m_StoneRadius = 0;
     QPointF m_MouseLocationToUpdate {0, 0};
     mutable std::mutex m_Lock;
+    StoneImageCache m_StoneImages;
 
     QPushButton* m_PassButton = nullptr;
     QPushButton* m_ResignButton = nullptr;

@@ -130,9 +130,7 @@ void BoardView::drawStoneAtPoint(QPainter& painter, std::int64_t color, QPointF 
     if (!appearance) {
         return;
     }
-    const double d = static_cast<float>(m_BoardWidthFactor * kHighlightOffsetFactor);
-    ViewPainter(painter, height())
-        .fillShadedDisc(center, m_StoneRadius, center + QPointF(d, d), appearance->Rim, appearance->Highlight);
+    drawShadedStone(painter, center, appearance->Rim, appearance->Highlight);
 }
 
 void BoardView::drawShadowOfStoneAtPoint(QPainter& painter, std::int64_t color, QPointF center)
@@ -143,9 +141,16 @@ void BoardView::drawShadowOfStoneAtPoint(QPainter& painter, std::int64_t color, 
     }
     QColor rim = appearance->Rim;
     rim.setAlphaF(kShadowAlpha);
+    drawShadedStone(painter, center, rim, appearance->Highlight);
+}
+
+void BoardView::drawShadedStone(QPainter& painter, QPointF center, const QColor& rim, const QColor& highlight)
+{
     const double d = static_cast<float>(m_BoardWidthFactor * kHighlightOffsetFactor);
-    ViewPainter(painter, height()).fillShadedDisc(center, m_StoneRadius, center + QPointF(d, d), rim,
-                                                  appearance->Highlight);
+    const ViewPainter view(painter, height());
+    const QPointF widgetCenter = view.toWidget(center);
+    m_StoneImages.drawShadedDisc(painter, widgetCenter, m_StoneRadius, view.toWidget(center + QPointF(d, d)) - widgetCenter,
+                                 rim, highlight);
 }
 
 void BoardView::drawLastMove(QPainter& painter)

@@ -23,9 +23,6 @@ public:
     void frameRect(const QRectF& rect, const QColor& color);
     void strokeOval(const QRectF& rect, const QColor& color, double lineWidth);
     void strokeAndFillOval(const QRectF& rect, const QColor& color, double lineWidth);
-    // A disc in rimColor at its edge shading to highlightColor at the highlight point.
-    void fillShadedDisc(QPointF center, double radius, QPointF highlight, const QColor& rimColor,
-                        const QColor& highlightColor);
     // Text whose line box has its lower-left corner at the point; never mirrored.
     void drawText(QPointF lowerLeft, const QString& text, const QFont& font, const QColor& color);
     // Fills and then strokes the rectangle, given around the origin, after turning it
@@ -34,8 +31,6 @@ public:
                                   double lineWidth);
 
 private:
-    void drawSmoothCircle(QPointF widgetCenter, double radius, const QColor& color);
-
     QPainter& m_Painter;
     double m_ViewHeight;
 };
