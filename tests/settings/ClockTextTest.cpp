@@ -4,15 +4,10 @@
 
 TEST(ClockText, MinutesAndSecondsKeepTwoDigitsAndGrowPastNinetyNine)
 {
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(0), "00:00");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(5), "00:05");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(59), "00:59");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(60), "01:00");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(65), "01:05");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(545), "09:05");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(599), "09:59");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(600), "10:00");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(609), "10:09");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(900), "15:00");
-    EXPECT_EQ(formatSecondsToMinutesAndSeconds(6000), "100:00");
+    const std::vector<std::pair<std::int32_t, std::string>> cases{
+        {0, "00:00"}, {5, "00:05"}, {60, "01:00"}, {545, "09:05"}, {599, "09:59"},
+        {600, "10:00"}, {609, "10:09"}, {900, "15:00"}, {6000, "100:00"}};
+    for (const auto& [seconds, text] : cases) {
+        EXPECT_EQ(formatSecondsToMinutesAndSeconds(seconds), text) << seconds;
+    }
 }

@@ -2,7 +2,6 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,15 +17,15 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv)
         close(toChild[1]);
         return;
     }
+    // A child that died must not kill the test when it writes to it.
     std::signal(SIGPIPE, SIG_IGN);
     m_pid = fork();
     if (m_pid == 0) {
         dup2(toChild[0], STDIN_FILENO);
         dup2(fromChild[1], STDOUT_FILENO);
-        close(toChild[0]);
-        close(toChild[1]);
-        close(fromChild[0]);
-        close(fromChild[1]);
+        for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
+            close(fd);
+        }
         std::vector<char*> args;
         for (const std::string& arg : argv) {
             args.push_back(const_cast<char*>(arg.c_str()));
@@ -37,30 +36,23 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv)
     }
     close(toChild[0]);
     close(fromChild[1]);
-    m_in = toChild[1];
-    m_out = fromChild[0];
     if (m_pid < 0) {
-        close(m_in);
-        close(m_out);
-        m_in = m_out = -1;
+        close(toChild[1]);
+        close(fromChild[0]);
+        return;
     }
+    m_in = fdopen(toChild[1], "w");
+    m_out = fdopen(fromChild[0], "r");
 }
 
 ChildProcess::~ChildProcess()
 {
-    if (m_in >= 0) {
-        close(m_in);
-    }
-    if (m_out >= 0) {
-        close(m_out);
+    for (std::FILE* stream : {m_in, m_out}) {
+        if (stream) {
+            std::fclose(stream);
+        }
     }
     if (m_pid > 0) {
-        for (int i = 0; i < 100; ++i) {
-            if (waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
-                return;
-            }
-            usleep(10000);
-        }
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
@@ -68,33 +60,26 @@ ChildProcess::~ChildProcess()
 
 void ChildProcess::writeLine(const std::string& line)
 {
-    const std::string data = line + "\n";
-    std::size_t written = 0;
-    while (m_in >= 0 && written < data.size()) {
-        const ssize_t n = write(m_in, data.data() + written, data.size() - written);
-        if (n <= 0) {
-            return;
-        }
-        written += static_cast<std::size_t>(n);
+    if (m_in) {
+        std::fprintf(m_in, "%s\n", line.c_str());
+        std::fflush(m_in);
     }
 }
 
 std::string ChildProcess::readAnswer()
 {
-    for (;;) {
-        const std::size_t end = m_buffer.find("\n\n");
-        if (end != std::string::npos) {
-            std::string answer = m_buffer.substr(0, end);
-            m_buffer.erase(0, end + 2);
-            return answer;
-        }
-        char chunk[4096];
-        const ssize_t n = m_out >= 0 ? read(m_out, chunk, sizeof chunk) : -1;
-        if (n <= 0) {
-            return "";
-        }
-        m_buffer.append(chunk, static_cast<std::size_t>(n));
+    std::string answer;
+    char* line = nullptr;
+    std::size_t capacity = 0;
+    // getline gives 1 for the empty line that ends the answer, -1 at end of file.
+    while (m_out && getline(&line, &capacity, m_out) > 1) {
+        answer += line;
     }
+    std::free(line);
+    if (!answer.empty() && answer.back() == '\n') {
+        answer.pop_back();
+    }
+    return answer;
 }
 
 std::string ChildProcess::command(const std::string& line)

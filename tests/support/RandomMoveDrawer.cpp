@@ -1,5 +1,6 @@
 #include "RandomMoveDrawer.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -7,28 +8,16 @@ constexpr int kPassPercent = 3;
 constexpr int kKoRetakePercent = 60;
 constexpr int kSurroundedPercent = 25;
 
-bool lastTurnWasPass(const GTPGoGame& game)
-{
-    const GTPGoTurn* last = game.getLastTurn();
-    return last && !last->Move().Point();
-}
-
 // Empty points with no empty neighbour: playing there is a capture or a suicide.
 std::vector<GTPGoPoint> surroundedPoints(const GTPGoBoard& board)
 {
+    const auto free = [&board](const GTPGoPoint& point) { return board.isPointFree(point); };
     std::vector<GTPGoPoint> points;
     for (std::int32_t x = 1; x <= board.BoardSize(); ++x) {
         for (std::int32_t y = 1; y <= board.BoardSize(); ++y) {
-            const GTPGoPoint point(x, y);
-            if (!board.isPointFree(point)) {
-                continue;
-            }
-            bool surrounded = true;
-            for (const GTPGoPoint& neighbour : board.getAdjacents(point)) {
-                surrounded = surrounded && !board.isPointFree(neighbour);
-            }
-            if (surrounded) {
-                points.push_back(point);
+            const std::vector<GTPGoPoint> adjacents = board.getAdjacents({x, y});
+            if (free({x, y}) && std::none_of(adjacents.begin(), adjacents.end(), free)) {
+                points.emplace_back(x, y);
             }
         }
     }
@@ -41,17 +30,11 @@ bool RandomMoveDrawer::chance(int percent)
     return std::uniform_int_distribution<int>(0, 99)(m_random) < percent;
 }
 
-GTPGoPoint RandomMoveDrawer::anyPoint(std::int32_t boardSize)
-{
-    std::uniform_int_distribution<std::int32_t> coordinate(1, boardSize);
-    const std::int32_t x = coordinate(m_random);
-    return {x, coordinate(m_random)};
-}
-
 GTPGoMove RandomMoveDrawer::draw(const GTPGoGame& game)
 {
     const GTPGoColor color = game.ColorToMove();
-    if (!lastTurnWasPass(game) && chance(kPassPercent)) {
+    const GTPGoTurn* last = game.getLastTurn();
+    if (!(last && last->Move().IsPass()) && chance(kPassPercent)) {
         return GTPGoMove::pass(color);
     }
     if (game.KoPoint() && chance(kKoRetakePercent)) {
@@ -64,5 +47,7 @@ GTPGoMove RandomMoveDrawer::draw(const GTPGoGame& game)
             return GTPGoMove::stone(color, surrounded[pick(m_random)]);
         }
     }
-    return GTPGoMove::stone(color, anyPoint(game.Board().BoardSize()));
+    std::uniform_int_distribution<std::int32_t> coordinate(1, game.Board().BoardSize());
+    const std::int32_t x = coordinate(m_random);
+    return GTPGoMove::stone(color, {x, coordinate(m_random)});
 }

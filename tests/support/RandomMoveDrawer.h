@@ -19,7 +19,6 @@ public:
 
 private:
     bool chance(int percent);
-    GTPGoPoint anyPoint(std::int32_t boardSize);
 
     std::mt19937 m_random;
 };
