@@ -1,50 +1,30 @@
 #include "ScreenTestHelpers.h"
 
-#include "app/BoardViewController.h"
-#include "app/GameInfoViewController.h"
-#include "app/MainMenuViewController.h"
-#include "board/BoardView.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QSlider>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <functional>
-
 namespace {
 
-struct MenuTitles {
-    QString black, white, twoPlayers;
-};
-const MenuTitles EnglishMenu {"Play against Pachi as Black", "Play against Pachi as White", "Play against another player"};
-const MenuTitles FrenchMenu {"Jouer avec noir contre Pachi", "Jouer avec blanc contre Pachi", "Jouer contre un autre joueur"};
+const QStringList EnglishMenu {"Play against Pachi as Black", "Play against Pachi as White",
+                               "Play against another player"};
+const QStringList FrenchMenu {"Jouer avec noir contre Pachi", "Jouer avec blanc contre Pachi",
+                              "Jouer contre un autre joueur"};
+const QStringList EnglishSetup {"Play", "Back", "Time", "stones"};
 
-void expectMenuTitles(const MainMenuViewController& menu, const MenuTitles& titles)
+QStringList menuTitles(const MainMenuViewController& menu)
 {
-    EXPECT_EQ(menu.BlackPachiButton()->text(), titles.black);
-    EXPECT_EQ(menu.WhitePachiButton()->text(), titles.white);
-    EXPECT_EQ(menu.TwoPlayersButton()->text(), titles.twoPlayers);
+    return {menu.BlackPachiButton()->text(), menu.WhitePachiButton()->text(), menu.TwoPlayersButton()->text()};
 }
 
-void expectSetupTexts(const GameInfoViewController& setup, const QString& play, const QString& back,
-                      const QString& time, const QString& stones)
+QStringList setupTexts(const GameInfoViewController& setup)
 {
-    EXPECT_EQ(setup.PlayButton()->text(), play);
-    EXPECT_EQ(setup.BackButton()->text(), back);
-    EXPECT_EQ(setup.TimeLabel()->text(), time);
-    EXPECT_EQ(setup.StonesLabel()->text(), stones);
+    return {setup.PlayButton()->text(), setup.BackButton()->text(), setup.TimeLabel()->text(),
+            setup.StonesLabel()->text()};
 }
 
 // A window showing a setup screen, as the menu would have left it.
-GameInfoViewController* showSetup(AppDelegate& delegate, GTPGoColor color, const QString& language)
+GameInfoViewController* showSetup(AppDelegate& delegate, const QString& language)
 {
-    auto* setup = new GameInfoViewController(color, language);
+    auto* setup = new GameInfoViewController(GTPGoColorEmpty, language);
     delegate.window()->setCentralWidget(setup);
+    delegate.window()->show();
     return setup;
 }
 
@@ -53,11 +33,9 @@ GameInfoViewController* showSetup(AppDelegate& delegate, GTPGoColor color, const
 TEST(MainMenu, StartsInEnglishInAFixedWindowAndSwitchesTitlesWithThePopUp)
 {
     AppDelegate delegate;
-    delegate.applicationDidFinishLaunching();
-    delegate.window()->show();
+    launch(delegate);
     auto* menu = currentScreen<MainMenuViewController>(delegate);
     ASSERT_NE(menu, nullptr);
-
     EXPECT_EQ(delegate.window()->windowTitle(), "hoshi");
     EXPECT_EQ(menu->size(), QSize(800, 600));
     EXPECT_EQ(delegate.window()->minimumSize(), delegate.window()->maximumSize());
@@ -66,22 +44,19 @@ TEST(MainMenu, StartsInEnglishInAFixedWindowAndSwitchesTitlesWithThePopUp)
     EXPECT_EQ(menu->LanguagesButton()->itemText(0), "English");
     EXPECT_EQ(menu->LanguagesButton()->itemText(1), "Français");
     EXPECT_EQ(menu->LanguagesButton()->currentIndex(), 0);
-    expectMenuTitles(*menu, EnglishMenu);
-
+    EXPECT_EQ(menuTitles(*menu), EnglishMenu);
     menu->LanguagesButton()->setCurrentIndex(1);
-    expectMenuTitles(*menu, FrenchMenu);
+    EXPECT_EQ(menuTitles(*menu), FrenchMenu);
     menu->LanguagesButton()->setCurrentIndex(0);
-    expectMenuTitles(*menu, EnglishMenu);
+    EXPECT_EQ(menuTitles(*menu), EnglishMenu);
 }
 
-TEST(MainMenu, EachPlayButtonOpensTheSetupScreenWithItsColourAndThePopUpsLanguage)
+TEST(MainMenu, EachPlayButtonOpensTheSetupWithItsColourInThePopUpsLanguageAndBackKeepsIt)
 {
-    const std::vector<std::pair<std::function<QPushButton*(MainMenuViewController&)>, GTPGoColor>> buttons {
-        {[](MainMenuViewController& m) { return m.BlackPachiButton(); }, GTPGoColorBlack},
-        {[](MainMenuViewController& m) { return m.WhitePachiButton(); }, GTPGoColorWhite},
-        {[](MainMenuViewController& m) { return m.TwoPlayersButton(); }, GTPGoColorEmpty},
-    };
-    for (const auto& [button, color] : buttons) {
+    using Button = QPushButton* (MainMenuViewController::*)() const;
+    for (const auto& [button, color] : {std::pair<Button, GTPGoColor> {&MainMenuViewController::BlackPachiButton, GTPGoColorBlack},
+                                        {&MainMenuViewController::WhitePachiButton, GTPGoColorWhite},
+                                        {&MainMenuViewController::TwoPlayersButton, GTPGoColorEmpty}}) {
         SCOPED_TRACE(color);
         AppDelegate delegate;
         // Made in English; the pop-up's later choice is what travels on.
@@ -89,8 +64,7 @@ TEST(MainMenu, EachPlayButtonOpensTheSetupScreenWithItsColourAndThePopUpsLanguag
         delegate.window()->show();
         QPointer<MainMenuViewController> menu = currentScreen<MainMenuViewController>(delegate);
         menu->LanguagesButton()->setCurrentIndex(1);
-
-        QTest::mouseClick(button(*menu), Qt::LeftButton);
+        QTest::mouseClick((menu.data()->*button)(), Qt::LeftButton);
         // The menu is still there while its click handler unwinds, and goes afterwards.
         EXPECT_FALSE(menu.isNull());
         auto* setup = currentScreen<GameInfoViewController>(delegate);
@@ -98,86 +72,64 @@ TEST(MainMenu, EachPlayButtonOpensTheSetupScreenWithItsColourAndThePopUpsLanguag
         ASSERT_NE(setup, nullptr);
         EXPECT_EQ(setup->PlayerColor(), color);
         EXPECT_EQ(setup->CurrentLanguage(), "Français");
-        expectSetupTexts(*setup, "Jouer", "Retour", "Temps", "pierres");
+        EXPECT_EQ(setupTexts(*setup), QStringList({"Jouer", "Retour", "Temps", "pierres"}));
+
+        QTest::mouseClick(setup->BackButton(), Qt::LeftButton);
+        auto* back = currentScreen<MainMenuViewController>(delegate);
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->CurrentLanguage(), "Français");
+        EXPECT_EQ(back->LanguagesButton()->currentText(), "Français");
+        EXPECT_EQ(menuTitles(*back), FrenchMenu);
     }
 }
 
-TEST(GameSetup, OpensAtNoStonesAndFiveMinutesAndTheNumbersFollowTheSliders)
+TEST(GameSetup, AMissingLanguageCountsAsEnglishThereAndBackOnTheMenu)
 {
     AppDelegate delegate;
-    auto* setup = showSetup(delegate, GTPGoColorEmpty, "English");
-    delegate.window()->show();
-    EXPECT_EQ(setup->NumberHandicapStones()->text(), "0");
-    EXPECT_EQ(setup->Time()->text(), "5");
-    expectSetupTexts(*setup, "Play", "Back", "Time", "stones");
-
-    QTest::keyClick(setup->HandicapSlider(), Qt::Key_End);
-    QTest::keyClick(setup->TimeSlider(), Qt::Key_End);
-    EXPECT_EQ(setup->NumberHandicapStones()->text(), "9");
-    EXPECT_EQ(setup->Time()->text(), "15");
-    QTest::keyClick(setup->TimeSlider(), Qt::Key_Left);
-    EXPECT_EQ(setup->Time()->text(), "14");
-    QTest::keyClick(setup->HandicapSlider(), Qt::Key_Home);
-    QTest::keyClick(setup->TimeSlider(), Qt::Key_Home);
-    EXPECT_EQ(setup->NumberHandicapStones()->text(), "0");
-    EXPECT_EQ(setup->Time()->text(), "0");
+    auto* setup = showSetup(delegate, QString());
+    EXPECT_EQ(setup->CurrentLanguage(), "English");
+    EXPECT_EQ(setupTexts(*setup), EnglishSetup);
+    QTest::mouseClick(setup->BackButton(), Qt::LeftButton);
+    auto* menu = currentScreen<MainMenuViewController>(delegate);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->CurrentLanguage(), "English");
+    EXPECT_EQ(menu->LanguagesButton()->currentText(), "English");
+    EXPECT_EQ(menuTitles(*menu), EnglishMenu);
 }
 
-TEST(GameSetup, PlayBuildsTheSettingsFromTheNumbersAtTheSlidersEnds)
+TEST(GameSetup, OpensAtNoStonesAndFiveMinutesAndPlayTakesTheNumbersAtTheSlidersEnds)
 {
-    struct Case {
-        Qt::Key key;
+    const struct {
+        Qt::Key key, inward;
+        QString stones, minutes, minutesAfterOneStep;
         int handicap;
         double mainTime;
-        std::size_t stones;
-    };
-    for (const Case& c : {Case {Qt::Key_End, 9, 900.0, 9}, Case {Qt::Key_Home, 0, 0.0, 0}}) {
+    } cases[] = {{Qt::Key_End, Qt::Key_Left, "9", "15", "14", 9, 900.0},
+                 {Qt::Key_Home, Qt::Key_Right, "0", "0", "1", 0, 0.0}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.handicap);
         AppDelegate delegate;
-        auto* setup = showSetup(delegate, GTPGoColorEmpty, "English");
-        delegate.window()->show();
+        auto* setup = showSetup(delegate, "English");
+        EXPECT_EQ(setup->NumberHandicapStones()->text(), "0");
+        EXPECT_EQ(setup->Time()->text(), "5");
         QTest::keyClick(setup->HandicapSlider(), c.key);
+        QTest::keyClick(setup->TimeSlider(), c.key);
+        EXPECT_EQ(setup->NumberHandicapStones()->text(), c.stones);
+        EXPECT_EQ(setup->Time()->text(), c.minutes);
+        // The time slider moves by the minute.
+        QTest::keyClick(setup->TimeSlider(), c.inward);
+        EXPECT_EQ(setup->Time()->text(), c.minutesAfterOneStep);
         QTest::keyClick(setup->TimeSlider(), c.key);
         QTest::mouseClick(setup->PlayButton(), Qt::LeftButton);
 
         auto* board = currentScreen<BoardViewController>(delegate);
         ASSERT_NE(board, nullptr);
-        const GTPGoGameInfo& info = board->GameInfo();
-        EXPECT_EQ(info.Handicap(), c.handicap);
-        EXPECT_EQ(info.TimeSettings().MainTime(), c.mainTime);
-        EXPECT_EQ(info.TimeSettings().ByoYomi(), 30.0);
-        EXPECT_EQ(info.TimeSettings().NumberOfMovesPerByoYomi(), 1);
-        EXPECT_EQ(info.BoardSize(), 9);
-        EXPECT_EQ(info.Komi(), 0.0f);
+        EXPECT_EQ(board->GameInfo().Handicap(), c.handicap);
+        EXPECT_EQ(board->GameInfo().TimeSettings().MainTime(), c.mainTime);
         EXPECT_EQ(board->PlayerColor(), GTPGoColorEmpty);
         EXPECT_EQ(board->CurrentLanguage(), "English");
-
         auto* view = board->findChild<BoardView*>();
         ASSERT_NE(view, nullptr);
-        EXPECT_EQ(view->StoneList().size(), c.stones);
-        EXPECT_EQ(view->GameInfo().Handicap(), c.handicap);
+        EXPECT_EQ(view->StoneList().size(), static_cast<std::size_t>(c.handicap));
     }
-}
-
-TEST(GameSetup, BackKeepsTheLanguageAndAMissingLanguageCountsAsEnglish)
-{
-    AppDelegate delegate;
-    auto* french = showSetup(delegate, GTPGoColorWhite, "Français");
-    delegate.window()->show();
-    QTest::mouseClick(french->BackButton(), Qt::LeftButton);
-    auto* menu = currentScreen<MainMenuViewController>(delegate);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->CurrentLanguage(), "Français");
-    EXPECT_EQ(menu->LanguagesButton()->currentText(), "Français");
-    expectMenuTitles(*menu, FrenchMenu);
-
-    // The setup screen hands on "English", not the missing string.
-    auto* missing = showSetup(delegate, GTPGoColorBlack, QString());
-    EXPECT_EQ(missing->CurrentLanguage(), "English");
-    expectSetupTexts(*missing, "Play", "Back", "Time", "stones");
-    QTest::mouseClick(missing->BackButton(), Qt::LeftButton);
-    menu = currentScreen<MainMenuViewController>(delegate);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->LanguagesButton()->currentText(), "English");
-    expectMenuTitles(*menu, EnglishMenu);
 }

@@ -1,17 +1,25 @@
 #pragma once
 
 #include "app/AppDelegate.h"
+#include "app/BoardViewController.h"
+#include "app/GameInfoViewController.h"
+#include "app/MainMenuViewController.h"
+#include "board/BoardView.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMainWindow>
-#include <QString>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-#include <string>
+#include <cerrno>
+#include <csignal>
 
 // The window's current screen as the given controller type, after the screens
 // that were replaced have really been deleted.
@@ -22,28 +30,32 @@ Controller* currentScreen(const AppDelegate& delegate)
     return qobject_cast<Controller*>(delegate.window()->centralWidget());
 }
 
+// The application as it starts: the window shown on the main menu.
+inline void launch(AppDelegate& delegate)
+{
+    delegate.applicationDidFinishLaunching();
+    delegate.window()->show();
+}
+
+inline bool processIsGone(qint64 pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
+}
+
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(const char* name, const QByteArray& value) : m_name(name)
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
     {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-        }
         qputenv(name, value);
     }
-    ~ScopedEnvironment()
-    {
-        if (m_old) {
-            qputenv(m_name, QByteArray::fromStdString(*m_old));
-        } else {
-            qunsetenv(m_name);
-        }
-    }
+    ~ScopedEnvironment() { m_wasSet ? qputenv(m_name, m_old) : qunsetenv(m_name); }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
 private:
     const char* m_name;
-    std::optional<std::string> m_old;
+    bool m_wasSet;
+    QByteArray m_old;
 };

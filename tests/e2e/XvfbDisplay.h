@@ -8,12 +8,10 @@
 
 #include <optional>
 
-// A private X server for real-window tests, and the X tools run against it.
-// Every call is bounded in time; a tool that hangs is killed.
+// A private X server for real-window tests and benchmarks, and the X tools run
+// against it. Every call is bounded in time; a tool that hangs is killed.
 class XvfbDisplay {
 public:
-    static constexpr int ToolTimeoutMs = 15000;
-
     // Starts Xvfb on a free display number; isRunning() tells whether it came up.
     XvfbDisplay();
     ~XvfbDisplay();
@@ -28,10 +26,9 @@ public:
     // The system environment with DISPLAY pointing here.
     QProcessEnvironment environment() const;
 
-    // Runs a tool on this display; its standard output, or nothing when it
-    // failed or ran out of time.
-    std::optional<QString> run(const QString& program, const QStringList& arguments, int timeoutMs = ToolTimeoutMs) const;
-    std::optional<QString> xdotool(const QStringList& arguments) const { return run("xdotool", arguments); }
+    // The tool's standard output; nothing when it failed or ran out of time.
+    std::optional<QByteArray> run(const QString& program, const QStringList& arguments) const;
+    bool xdotool(const QStringList& arguments) const { return run("xdotool", arguments).has_value(); }
     // The window's content as the X server has it; a null image on failure.
     QImage screenshot(const QString& windowId) const;
 
