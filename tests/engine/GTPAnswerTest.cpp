@@ -47,21 +47,17 @@ TEST(GTPAnswerFramer, a_partial_answer_waits_and_garbage_cannot_grow_without_bou
 
 TEST(GTPAnswer, results_are_read_from_the_first_line)
 {
-    EXPECT_EQ(GTPAnswer::parse("= ", 9).kind(), Kind::Success);
-    EXPECT_EQ(GTPAnswer::parse("=", 9).kind(), Kind::Success);
-    EXPECT_EQ(GTPAnswer::parse("=12 ", 9).kind(), Kind::Success);
-    EXPECT_EQ(GTPAnswer::parse("= \nA B C\n", 9).kind(), Kind::Success);
-    EXPECT_EQ(GTPAnswer::parse("? illegal move", 9).kind(), Kind::Failure);
-    EXPECT_EQ(GTPAnswer::parse("", 9).kind(), Kind::Unrecognised);
-    EXPECT_EQ(GTPAnswer::parse("D4", 9).kind(), Kind::Unrecognised);
-    EXPECT_EQ(GTPAnswer::parse("= \xff\xfe", 9).kind(), Kind::Unrecognised);
-    for (const char* pass : {"= pass", "= PASS", "= Pass", "=3 pass", "= pass\t"}) {
-        EXPECT_EQ(GTPAnswer::parse(pass, 9).kind(), Kind::Pass) << pass;
+    const std::pair<const char*, Kind> cases[] = {
+        {"= ", Kind::Success}, {"=", Kind::Success}, {"=12 ", Kind::Success}, {"= \nA B C\n", Kind::Success},
+        {"? illegal move", Kind::Failure},
+        {"", Kind::Unrecognised}, {"D4", Kind::Unrecognised}, {"= \xff\xfe", Kind::Unrecognised},
+        {"= pass", Kind::Pass}, {"= PASS", Kind::Pass}, {"= Pass", Kind::Pass}, {"=3 pass", Kind::Pass},
+        {"= pass\t", Kind::Pass}, {"= resign", Kind::Resign}, {"= RESIGN", Kind::Resign}, {"= Resign", Kind::Resign},
+        {"= passe", Kind::BadVertex},
+    };
+    for (const auto& [text, kind] : cases) {
+        EXPECT_EQ(GTPAnswer::parse(text, 9).kind(), kind) << text;
     }
-    for (const char* resign : {"= resign", "= RESIGN", "= Resign"}) {
-        EXPECT_EQ(GTPAnswer::parse(resign, 9).kind(), Kind::Resign) << resign;
-    }
-    EXPECT_EQ(GTPAnswer::parse("= passe", 9).kind(), Kind::BadVertex);
 }
 
 TEST(GTPAnswer, vertices_in_either_case_inside_the_board_only)
@@ -75,7 +71,7 @@ TEST(GTPAnswer, vertices_in_either_case_inside_the_board_only)
     }
     EXPECT_EQ(*GTPAnswer::parse("= T19", 19).point(), GTPGoPoint(19, 19));
     for (const char* bad : {"= T19", "= K1", "= J10", "= A0", "= A09", "= I5", "= i5", "= A", "= 4", "= A1B", "= A-1",
-                            "= A 1", "= A100", "= @1", "= [1"}) {
+                            "= A 1", "= A100", "= @1", "= [1", "= Z9", "= 44"}) {
         const GTPAnswer answer = GTPAnswer::parse(bad, 9);
         EXPECT_EQ(answer.kind(), Kind::BadVertex) << bad;
         EXPECT_FALSE(answer.point()) << bad;
@@ -85,9 +81,8 @@ TEST(GTPAnswer, vertices_in_either_case_inside_the_board_only)
 TEST(GTPAnswer, utf8_check_refuses_malformed_sequences)
 {
     EXPECT_TRUE(GTPAnswer::isValidUtf8("= Fran\xc3\xa7" "ais \xe2\x82\xac \xf0\x9f\x98\x80"));
-    EXPECT_FALSE(GTPAnswer::isValidUtf8("\xc3"));             // cut short
-    EXPECT_FALSE(GTPAnswer::isValidUtf8("\xc0\xaf"));         // overlong
-    EXPECT_FALSE(GTPAnswer::isValidUtf8("\xed\xa0\x80"));     // surrogate
-    EXPECT_FALSE(GTPAnswer::isValidUtf8("\xf4\x90\x80\x80")); // past U+10FFFF
-    EXPECT_FALSE(GTPAnswer::isValidUtf8("\x80"));
+    // Cut short, overlong, a surrogate, past U+10FFFF, a lone continuation byte.
+    for (const char* bad : {"\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\x80"}) {
+        EXPECT_FALSE(GTPAnswer::isValidUtf8(bad)) << bad;
+    }
 }

@@ -8,27 +8,6 @@
 
 using ::testing::ElementsAre;
 
-namespace {
-
-struct FakeSystem {
-    std::map<std::string, std::string> environment;
-    std::set<std::string> executables;
-
-    GTPEngineLocator locator() const
-    {
-        return GTPEngineLocator(
-            [this](const std::string& name) -> std::optional<std::string> {
-                const auto found = environment.find(name);
-                return found == environment.end() ? std::nullopt : std::optional<std::string>(found->second);
-            },
-            [this](const std::string& path) { return executables.count(path) > 0; });
-    }
-};
-
-const std::vector<std::string> gnugoOptions = {"--mode", "gtp", "--never-resign", "--capture-all-dead"};
-
-}
-
 TEST(ShellWords, splits_as_a_shell_would_without_expanding)
 {
     EXPECT_THAT(*ShellWords::split("  gnugo   --mode gtp\t--level 1 "), ElementsAre("gnugo", "--mode", "gtp", "--level", "1"));
@@ -41,52 +20,40 @@ TEST(ShellWords, splits_as_a_shell_would_without_expanding)
     EXPECT_EQ(ShellWords::split("trailing\\"), std::nullopt);
 }
 
-TEST(GTPEngineLocator, the_environment_comes_first_then_pachi_then_gnugo)
+TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_a_pachi_on_the_path)
 {
-    FakeSystem system;
-    system.executables = {"/Applications/pachi", "/usr/games/gnugo"};
-    system.environment["HOSHI_ENGINE"] = "'/opt/engine x' --gtp -v";
-    auto found = system.locator().locate();
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->Program, "/opt/engine x");
-    EXPECT_THAT(found->Arguments, ElementsAre("--gtp", "-v"));
-
-    system.environment.erase("HOSHI_ENGINE");
-    found = system.locator().locate();
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->Program, "/Applications/pachi");
-    EXPECT_THAT(found->Arguments,
-                ElementsAre("stones_only,threads=1,max_tree_size=100,resign_threshold=0,maximize_score"));
-
-    system.executables.erase("/Applications/pachi");
-    found = system.locator().locate();
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->Program, "/usr/games/gnugo");
-    EXPECT_EQ(found->Arguments, gnugoOptions);
-}
-
-TEST(GTPEngineLocator, a_pachi_on_the_path_is_never_started)
-{
-    FakeSystem system;
-    system.environment["PATH"] = "/usr/games:/usr/local/bin:/usr/bin";
-    system.executables = {"/usr/games/pachi", "/usr/bin/pachi", "/usr/local/bin/gnugo"};
-    const auto found = system.locator().locate();
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->Program, "/usr/local/bin/gnugo");
-    EXPECT_EQ(found->Arguments, gnugoOptions);
-
-    system.executables = {"/usr/games/pachi", "/usr/bin/pachi"};
-    EXPECT_EQ(system.locator().locate(), std::nullopt);
-}
-
-TEST(GTPEngineLocator, an_unusable_environment_line_falls_back)
-{
-    FakeSystem system;
-    system.executables = {"/usr/games/gnugo"};
-    for (const char* line : {"", "   ", "'unclosed"}) {
-        system.environment["HOSHI_ENGINE"] = line;
-        const auto found = system.locator().locate();
-        ASSERT_TRUE(found) << line;
-        EXPECT_EQ(found->Program, "/usr/games/gnugo") << line;
+    const std::vector<std::string> gnugoOptions = {"--mode", "gtp", "--never-resign", "--capture-all-dead"};
+    const std::string pachiOptions = "stones_only,threads=1,max_tree_size=100,resign_threshold=0,maximize_score";
+    const std::string path = "/usr/games:/usr/local/bin:/usr/bin";
+    struct Case {
+        std::map<std::string, std::string> environment;
+        std::set<std::string> executables;
+        std::string program; // empty: no engine
+        std::vector<std::string> arguments;
+    };
+    const Case cases[] = {
+        {{{"HOSHI_ENGINE", "'/opt/engine x' --gtp -v"}},
+         {"/Applications/pachi", "/usr/games/gnugo"},
+         "/opt/engine x",
+         {"--gtp", "-v"}},
+        {{}, {"/Applications/pachi", "/usr/games/gnugo"}, "/Applications/pachi", {pachiOptions}},
+        {{}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
+        {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi", "/usr/local/bin/gnugo"}, "/usr/local/bin/gnugo", gnugoOptions},
+        {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi"}, "", {}},
+        // A line that is not a command line falls back.
+        {{{"HOSHI_ENGINE", ""}}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
+        {{{"HOSHI_ENGINE", "'unclosed"}}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.program + " from " + ::testing::PrintToString(c.environment));
+        const GTPEngineLocator locator(
+            [&c](const std::string& name) -> std::optional<std::string> {
+                const auto found = c.environment.find(name);
+                return found == c.environment.end() ? std::nullopt : std::optional<std::string>(found->second);
+            },
+            [&c](const std::string& file) { return c.executables.count(file) > 0; });
+        const auto found = locator.locate();
+        EXPECT_EQ(found ? found->Program : "", c.program);
+        EXPECT_EQ(found ? found->Arguments : std::vector<std::string>(), c.arguments);
     }
 }

@@ -23,10 +23,8 @@ TEST(HoshiLogCategory, log_lines_reach_qt_as_info_in_the_hoshi_category)
     const QtMessageHandler previousHandler = qInstallMessageHandler(capture);
     captured.clear();
     routeLogToQt();
-    Log::write("Invalid color in getColorLetter!");
-    Log::write("Read data: = \"D4\"");
+    Log::write("Read data: = 100% \"D4\"");
     qInstallMessageHandler(previousHandler);
     Log::setSink(previousSink);
-    EXPECT_EQ(captured, QStringList({QStringLiteral("hoshi: Invalid color in getColorLetter!"),
-                                     QStringLiteral("hoshi: Read data: = \"D4\"")}));
+    EXPECT_EQ(captured, QStringList({QStringLiteral("hoshi: Read data: = 100% \"D4\"")}));
 }
