@@ -1,5 +1,8 @@
 #include "BoardMessages.h"
 
+#include <cstdio>
+#include <vector>
+
 BoardMessages::BoardMessages(const std::string& language) : m_IsFrench(language == "Français") {}
 
 const std::string& BoardMessages::pick(const std::string& english, const std::string& french) const
@@ -87,4 +90,49 @@ std::string BoardMessages::engineDied() const
     static const std::string english = "The Go engine stopped unexpectedly.\nThe game is over.";
     static const std::string french = "Le moteur de Go s'est arrêté inopinément.\nLa partie est terminée.";
     return pick(english, french);
+}
+
+std::string BoardMessages::score(double whiteScore, double blackScore) const
+{
+    double margin = blackScore - whiteScore;
+    std::string winner;
+    if (margin > 0) {
+        winner = m_IsFrench ? "Noir" : "Black";
+    } else {
+        winner = m_IsFrench ? "Blanc" : "White";
+        margin = -margin;
+    }
+    const std::string header = m_IsFrench ? "Les deux joueurs ont passé.\nLa partie est terminée.\n"
+                                          : "Both players have passed.\nThe game is now over.\n";
+    // The counts are cut to whole points; the margin keeps its fraction.
+    const int white = static_cast<int>(whiteScore);
+    const int black = static_cast<int>(blackScore);
+    std::vector<char> body(256 + winner.size());
+    if (margin != 0) {
+        std::snprintf(body.data(), body.size(),
+                      m_IsFrench ? "Blanc a %d points et Noir a %d points.\n%s gagne de %.1lf points !"
+                                 : "White has %d points and Black has %d points.\n%s wins by %.1lf points!",
+                      white, black, winner.c_str(), margin);
+    } else {
+        std::snprintf(body.data(), body.size(),
+                      m_IsFrench ? "Blanc a %d points et Noir a %d points.\nIl y a égalité !"
+                                 : "White has %d points and Black has %d points.\nIt's a draw!",
+                      white, black);
+    }
+    return header + body.data();
+}
+
+std::string BoardMessages::resignTitle() const
+{
+    return m_IsFrench ? "Abandonner" : "Resign";
+}
+
+std::string BoardMessages::passTitle() const
+{
+    return m_IsFrench ? "Passer" : "Pass";
+}
+
+std::string BoardMessages::reviewTitle() const
+{
+    return m_IsFrench ? "Revoir les derniers coups" : "Review previous moves";
 }

@@ -25,6 +25,13 @@ public:
     std::string engineNotStarted() const;
     std::string engineDied() const;
 
+    // The final score: White's and Black's counts, the winner and the margin, or a draw.
+    std::string score(double whiteScore, double blackScore) const;
+
+    std::string resignTitle() const;
+    std::string passTitle() const;
+    std::string reviewTitle() const;
+
 private:
     const std::string& pick(const std::string& english, const std::string& french) const;
 

@@ -1,5 +1,6 @@
 #include "BoardView.h"
 
+#include "board/BoardMessages.h"
 #include "settings/ClockText.h"
 
 #include <QCheckBox>
@@ -10,8 +11,6 @@
 #include <QTimer>
 
 namespace {
-const QString kFrench = QStringLiteral("Français");
-
 const QColor kTextOnLight = QColor::fromRgbF(0.0f, 0.0f, 0.0f, 1.0f);
 const QColor kTextOnDark = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 1.0f);
 const QColor kLightBackground = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 1.0f);
@@ -85,7 +84,7 @@ QString clockText(const GTPGoClock& clock, GTPGoColor color)
 
 void BoardView::initializeInfoColumn()
 {
-    const bool french = m_CurrentLanguage == kFrench;
+    const BoardMessages texts(m_CurrentLanguage.toStdString());
     const InfoColumnLayout layout = layoutInfoColumn(width(), height(), m_Width);
     // Frames are kept bottom-up like everything else; Qt places children top-down.
     const auto place = [this](QWidget* control, const QRectF& frame) {
@@ -114,8 +113,8 @@ void BoardView::initializeInfoColumn()
         return field;
     };
 
-    m_ResignButton = makeButton(french ? "Abandonner" : "Resign", layout.Resign, &BoardView::onResign);
-    m_PassButton = makeButton(french ? "Passer" : "Pass", layout.Pass, &BoardView::onPass);
+    m_ResignButton = makeButton(QString::fromStdString(texts.resignTitle()), layout.Resign, &BoardView::onResign);
+    m_PassButton = makeButton(QString::fromStdString(texts.passTitle()), layout.Pass, &BoardView::onPass);
 
     m_BlackCapturedStonesTextField = makeField("0", layout.BlackPrisoners, kTextOnDark, kDarkBackground);
     m_WhiteCapturedStonesTextField = makeField("0", layout.WhitePrisoners, kTextOnLight, kLightBackground);
@@ -129,7 +128,7 @@ void BoardView::initializeInfoColumn()
     m_InfoTextField = makeField(QString(), layout.Info, kTextOnLight, kInfoBackground);
     m_InfoTextField->setWordWrap(true);
 
-    m_DemonstrationButton = new QCheckBox(french ? "Revoir les derniers coups" : "Review previous moves", this);
+    m_DemonstrationButton = new QCheckBox(QString::fromStdString(texts.reviewTitle()), this);
     place(m_DemonstrationButton, layout.Demonstration);
     connect(m_DemonstrationButton, &QCheckBox::clicked, this, &BoardView::onDemonstration);
 
@@ -177,33 +176,11 @@ void BoardView::updateClock()
 
 void BoardView::setScore()
 {
-    const bool french = m_CurrentLanguage == kFrench;
     double whiteScore = 0;
     double blackScore = 0;
     m_GoGame->velkCounting(whiteScore, blackScore);
-    double margin = blackScore - whiteScore;
-    QString winner;
-    if (margin > 0) {
-        winner = french ? "Noir" : "Black";
-    } else {
-        winner = french ? "Blanc" : "White";
-        margin = -margin;
-    }
-    const QString header = french ? "Les deux joueurs ont passé.\nLa partie est terminée.\n"
-                                  : "Both players have passed.\nThe game is now over.\n";
-    const int white = static_cast<int>(whiteScore);
-    const int black = static_cast<int>(blackScore);
-    QString body;
-    if (margin != 0) {
-        body = QString::asprintf(french ? "Blanc a %d points et Noir a %d points.\n%s gagne de %.1lf points !"
-                                        : "White has %d points and Black has %d points.\n%s wins by %.1lf points!",
-                                 white, black, winner.toUtf8().constData(), margin);
-    } else {
-        body = QString::asprintf(french ? "Blanc a %d points et Noir a %d points.\nIl y a égalité !"
-                                        : "White has %d points and Black has %d points.\nIt's a draw!",
-                                 white, black);
-    }
-    m_InfoTextField->setText(header + body);
+    const BoardMessages texts(m_CurrentLanguage.toStdString());
+    m_InfoTextField->setText(QString::fromStdString(texts.score(whiteScore, blackScore)));
     m_DisplayCount = true;
     update();
 }
