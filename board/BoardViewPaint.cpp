@@ -149,8 +149,8 @@ void BoardView::drawShadedStone(QPainter& painter, QPointF center, const QColor&
     const double d = static_cast<float>(m_BoardWidthFactor * kHighlightOffsetFactor);
     const ViewPainter view(painter, height());
     const QPointF widgetCenter = view.toWidget(center);
-    m_StoneImages.drawShadedDisc(painter, widgetCenter, m_StoneRadius, view.toWidget(center + QPointF(d, d)) - widgetCenter,
-                                 rim, highlight);
+    const QPointF highlightOffset = view.toWidget(center + QPointF(d, d)) - widgetCenter;
+    m_StoneImages.drawShadedDisc(painter, widgetCenter, m_StoneRadius, highlightOffset, rim, highlight);
 }
 
 void BoardView::drawLastMove(QPainter& painter)
