@@ -1,6 +1,7 @@
 #include "AppDelegate.h"
 
 #include "app/MainMenuViewController.h"
+#include "app/ScreenClickGuard.h"
 #include "rules/Log.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@ AppDelegate::AppDelegate() : m_window(std::make_unique<QMainWindow>())
     quit->setShortcut(QKeySequence::Quit);
     QObject::connect(quit, &QAction::triggered, m_window.get(), &QMainWindow::close);
     m_window->addAction(quit);
+    new ScreenClickGuard(m_window.get());
 }
 
 // The window goes first, taking the current screen and its engine with it.

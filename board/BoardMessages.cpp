@@ -76,6 +76,13 @@ std::string BoardMessages::engineLostOnTime() const
     return pick(english, french);
 }
 
+std::string BoardMessages::engineGaveNoLegalMove() const
+{
+    static const std::string english = "Pachi did not answer with a legal move.\nYou win!";
+    static const std::string french = "Pachi n'a pas répondu par un coup légal.\nTu as gagné !";
+    return pick(english, french);
+}
+
 std::string BoardMessages::engineNotStarted() const
 {
     static const std::string english =

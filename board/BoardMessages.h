@@ -22,6 +22,7 @@ public:
     std::string enginePassed() const;
     std::string engineResigned() const;
     std::string engineLostOnTime() const;
+    std::string engineGaveNoLegalMove() const;
     std::string engineNotStarted() const;
     std::string engineDied() const;
 

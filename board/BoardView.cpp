@@ -213,6 +213,11 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     Log::write(line);
 }
 
+void BoardView::mouseDoubleClickEvent(QMouseEvent* /*event*/)
+{
+    // The first click of the two has played already; Qt would make the second a press again.
+}
+
 void BoardView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF location = toViewLocation(event->position());

@@ -65,6 +65,8 @@ public:
     void initializeInfoColumn();
     void setPrisoners();
     void updateClock();
+    // When a turn ends both fields show their side's time, the new period included.
+    void refreshClockFields();
     void setScore();
 
     // Play controller.
@@ -78,6 +80,8 @@ public:
     void onResign();
     void engineHasPlayed(const GTPGoMove& move);
     void engineHasResigned();
+    // The engine's answer to a move request was refused or was no move: the player wins.
+    void engineGaveNoLegalMove();
     void engineFailed(const QString& reason);
     // Called by updateClock when the game record reports a loss on time.
     void announceLossOnTime();
@@ -142,6 +146,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

@@ -139,6 +139,12 @@ void BoardView::initializeInfoColumn()
     for (QPushButton* button : {m_StartButton, m_BackButton, m_NextButton, m_EndButton}) {
         button->hide();
     }
+    // A click must not leave focus behind, or Space would press the button (or tick the box) again.
+    for (QAbstractButton* control : std::initializer_list<QAbstractButton*> {
+             m_ResignButton, m_PassButton, m_DemonstrationButton, m_StartButton, m_BackButton, m_NextButton,
+             m_EndButton}) {
+        control->setFocusPolicy(Qt::NoFocus);
+    }
 
     // Parented to the view, so the tick stops with it.
     m_ClockTimer = new QTimer(this);
@@ -172,6 +178,13 @@ void BoardView::updateClock()
     QLabel* field = toMove == GTPGoColorBlack ? m_BlackTimeTextField : m_WhiteTimeTextField;
     field->setText(clockText(m_GoGame->Clock(), toMove));
     update();
+}
+
+void BoardView::refreshClockFields()
+{
+    const GTPGoClock& clock = m_GoGame->Clock();
+    m_BlackTimeTextField->setText(clockText(clock, GTPGoColorBlack));
+    m_WhiteTimeTextField->setText(clockText(clock, GTPGoColorWhite));
 }
 
 void BoardView::setScore()

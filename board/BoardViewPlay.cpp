@@ -48,6 +48,7 @@ void BoardView::startPachi()
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasPlayed, this, &BoardView::engineHasPlayed);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasResigned, this, &BoardView::engineHasResigned);
     connect(m_GTPEngine, &GTPGoEngineWrapper::EngineFailed, this, &BoardView::engineFailed);
+    connect(m_GTPEngine, &GTPGoEngineWrapper::HasAnsweredUnusableMove, this, &BoardView::engineGaveNoLegalMove);
 }
 
 void BoardView::catchUpGame()
@@ -96,6 +97,7 @@ bool BoardView::playMove(QPointF location)
     }
 
     showTurn(m_StoneList, m_Lock, *m_GoGame->getLastTurn());
+    refreshClockFields();
     m_LastMove = *point;
     m_ForbiddenMove.setX(-1);
     if (!m_IsTwoPlayers && m_GTPEngine != nullptr) {
@@ -132,6 +134,7 @@ void BoardView::pass(GTPGoColor color)
         }
         return;
     }
+    refreshClockFields();
     m_LastMove.setX(-1);
     if (!m_IsTwoPlayers && m_GTPEngine != nullptr) {
         if (m_GoGame->IsGameOver()) {
@@ -160,20 +163,27 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
     }
     GTPGoMoveMessage message = GTPGoMessageNone;
     if (!m_GoGame->playMove(move, message)) {
-        // A refused stone is dropped and the engine keeps the turn until its
-        // clock runs out; a refused pass is the second pass, which ended the game.
+        // A refused pass is the second pass, which ended the game.
         if (m_GoGame->IsGameOver()) {
             setScore();
             // The count numbers belong to the current position; leaving review shows them.
             if (m_IsDemonstration) {
                 m_DisplayCount = false;
             }
+            return;
         }
+        // Waiting for another answer would stall the game until the engine's clock ran out.
+        Log::write("The engine's move is refused: " + BoardMessages::refusalLogLine(message));
+        engineGaveNoLegalMove();
         return;
     }
+    refreshClockFields();
     const BoardMessages messages = messagesFor(m_CurrentLanguage);
     if (move.IsPass()) {
-        m_LastMove.setX(-1);
+        // In review the ring marks the reviewed move, which this pass does not change.
+        if (!m_IsDemonstration) {
+            m_LastMove.setX(-1);
+        }
         showText(m_InfoTextField, messages.enginePassed());
     } else if (!m_IsDemonstration) {
         // During review the shown board is left alone; leaving review brings it up to date.
@@ -194,6 +204,16 @@ void BoardView::engineHasResigned()
     }
     m_GoGame->setIsGameOver(true);
     showText(m_InfoTextField, messagesFor(m_CurrentLanguage).engineResigned());
+    update();
+}
+
+void BoardView::engineGaveNoLegalMove()
+{
+    if (m_GoGame->IsGameOver()) {
+        return;
+    }
+    m_GoGame->setIsGameOver(true);
+    showText(m_InfoTextField, messagesFor(m_CurrentLanguage).engineGaveNoLegalMove());
     update();
 }
 

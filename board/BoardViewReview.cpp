@@ -39,7 +39,8 @@ void BoardView::onDemonstration()
             m_LastMove = goPointToBoardPoint(*last->Move().Point());
         }
     }
-    m_DisplayCount = m_IsDemonstration ? false : m_GoGame->IsGameOver();
+    // Only a game ended by two passes was counted; a resignation, a loss on time or a failing engine was not.
+    m_DisplayCount = !m_IsDemonstration && m_GoGame->Result().has_value();
     m_DisplayMouseOver = !m_IsDemonstration;
     update();
 }

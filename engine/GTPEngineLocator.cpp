@@ -24,11 +24,16 @@ GTPEngineLocator::GTPEngineLocator()
 std::optional<GTPEngineCommand> GTPEngineLocator::locate() const
 {
     if (const auto line = m_Environment("HOSHI_ENGINE")) {
-        const auto words = ShellWords::split(*line);
-        if (words && !words->empty()) {
+        std::string problem;
+        const auto words = ShellWords::split(*line, &problem);
+        if (!words) {
+            // The player asked for another engine: starting GNU Go instead would hide the mistake.
+            Log::write("HOSHI_ENGINE is not a command line (" + problem + "): " + *line);
+            return std::nullopt;
+        }
+        if (!words->empty()) {
             return GTPEngineCommand{words->front(), std::vector<std::string>(words->begin() + 1, words->end())};
         }
-        Log::write("HOSHI_ENGINE is not a command line: " + *line);
     }
     if (m_IsExecutable(PachiPath)) {
         return GTPEngineCommand{PachiPath, {PachiArguments}};
@@ -47,9 +52,9 @@ std::optional<std::string> GTPEngineLocator::findGnuGo() const
         while (start <= path->size()) {
             const std::size_t end = std::min(path->find(':', start), path->size());
             const std::string dir = path->substr(start, end - start);
-            const std::string candidate = (dir.empty() ? std::string(".") : dir) + "/gnugo";
-            if (m_IsExecutable(candidate)) {
-                return candidate;
+            // Empty and relative entries name the current directory: never start an engine from there.
+            if (!dir.empty() && dir.front() == '/' && m_IsExecutable(dir + "/gnugo")) {
+                return dir + "/gnugo";
             }
             start = end + 1;
         }

@@ -2,16 +2,30 @@
 
 #include "GTPAnswer.h"
 #include "GTPCommandText.h"
+#include "GTPEngineReaper.h"
 #include "rules/Log.h"
 
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
+#include <csignal>
+#include <utility>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace {
-// How long a departing engine gets to leave after "quit", then after SIGTERM.
-constexpr int QuitGraceMilliseconds = 1000;
-constexpr int TerminateGraceMilliseconds = 1000;
+// An engine that writes without end must not flood the user's journal.
+constexpr qsizetype LoggedBytesPerChunk = 1000;
+
+std::string logExcerpt(const QByteArray& chunk)
+{
+    if (chunk.size() <= LoggedBytesPerChunk) {
+        return QString::fromUtf8(chunk).toStdString();
+    }
+    return QString::fromUtf8(chunk.left(LoggedBytesPerChunk)).toStdString() + "… (" + std::to_string(chunk.size())
+        + " bytes)";
+}
 }
 
 GTPGoEngineWrapper::GTPGoEngineWrapper(const QString& name, const std::optional<GTPEngineCommand>& command,
@@ -41,6 +55,14 @@ GTPGoEngineWrapper::GTPGoEngineWrapper(const QString& name, const std::optional<
     for (const auto& argument : command->Arguments) {
         arguments << QString::fromStdString(argument);
     }
+    // However hoshi ends, even by SIGKILL, the kernel ends its engine with it.
+    const pid_t hoshi = ::getpid();
+    m_PachiTask->setChildProcessModifier([hoshi] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != hoshi) {
+            ::_exit(1);
+        }
+    });
     m_PachiTask->start(QString::fromStdString(command->Program), arguments);
 }
 
@@ -58,16 +80,9 @@ void GTPGoEngineWrapper::endEngine()
     if (m_PachiTask->state() != QProcess::NotRunning) {
         m_PachiTask->write("quit\n");
         m_PachiTask->closeWriteChannel();
-        if (!m_PachiTask->waitForFinished(QuitGraceMilliseconds)) {
-            m_PachiTask->terminate();
-            if (!m_PachiTask->waitForFinished(TerminateGraceMilliseconds)) {
-                m_PachiTask->kill();
-                m_PachiTask->waitForFinished(-1);
-            }
-        }
     }
-    delete m_PachiTask;
-    m_PachiTask = nullptr;
+    // Waiting here would freeze the window: the reaper sees the engine out.
+    GTPEngineReaper::instance().adopt(std::exchange(m_PachiTask, nullptr));
 }
 
 qint64 GTPGoEngineWrapper::processId() const
@@ -112,12 +127,17 @@ void GTPGoEngineWrapper::executeNextCommand()
         return;
     }
     m_PachiTask->write(command.toUtf8());
+    // GTP answers every line but blank ones, in order: this is how an answer is matched to its command.
+    const QString words = command.trimmed();
+    if (!words.isEmpty()) {
+        m_AnswersAwaited.push_back(words.startsWith(QLatin1String("genmove")));
+    }
 }
 
 void GTPGoEngineWrapper::readOutput(const QByteArray& chunk)
 {
     m_IsWaitingForAnswer = false;
-    Log::write("Read data: " + QString::fromUtf8(chunk).toStdString());
+    Log::write("Read data: " + logExcerpt(chunk));
     if (!chunk.isEmpty()) {
         m_HasAnswered = true;
     }
@@ -137,6 +157,16 @@ void GTPGoEngineWrapper::readOutput(const QByteArray& chunk)
 bool GTPGoEngineWrapper::handleAnswer(const std::string& text)
 {
     QPointer<GTPGoEngineWrapper> self(this);
+    // Answers come in the order of the lines written; an answer nothing waits
+    // for (output before any command) is read on its own, as a move if it is one.
+    const bool answersGenmove = m_AnswersAwaited.empty() || m_AnswersAwaited.front();
+    const bool matched = !m_AnswersAwaited.empty();
+    if (matched) {
+        m_AnswersAwaited.pop_front();
+    }
+    if (!answersGenmove) {
+        return true;
+    }
     const GTPAnswer answer = GTPAnswer::parse(text, m_BoardSize);
     switch (answer.kind()) {
     case GTPAnswer::Kind::Vertex:
@@ -149,11 +179,14 @@ bool GTPGoEngineWrapper::handleAnswer(const std::string& text)
         emit HasResigned();
         break;
     case GTPAnswer::Kind::BadVertex:
-        Log::write("Engine answered a move that is not on the board: " + answer.text());
-        break;
     case GTPAnswer::Kind::Success:
     case GTPAnswer::Kind::Failure:
     case GTPAnswer::Kind::Unrecognised:
+        if (matched) {
+            // Without a move the game cannot go on: the caller ends it.
+            Log::write("Engine answered genmove without a usable move: " + text);
+            emit HasAnsweredUnusableMove(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        }
         break;
     }
     return !self.isNull();

@@ -27,8 +27,8 @@ public:
     // construction still hears it.
     GTPGoEngineWrapper(const QString& name, const std::optional<GTPEngineCommand>& command,
                        QObject* parent = nullptr);
-    // Sends "quit", closes the engine's input, waits up to a second, then
-    // terminates and reaps it: no engine outlives its wrapper.
+    // Sends "quit" and closes the engine's input, then hands the process to
+    // GTPEngineReaper, which ends it without blocking the caller.
     ~GTPGoEngineWrapper() override;
 
     // Queues the text plus a line feed and writes it at once. Dropped after a failure.
@@ -58,6 +58,8 @@ public:
 signals:
     void HasPlayed(const GTPGoMove& move);
     void HasResigned();
+    // The answer to "genmove" was neither a vertex on the board, a pass nor a resignation.
+    void HasAnsweredUnusableMove(const QString& answer);
     void EngineFailed(const QString& reason);
 
 private:
@@ -77,6 +79,8 @@ private:
     bool m_HasAnswered = false;
     QProcess* m_PachiTask = nullptr;
     std::deque<QString> m_Commands;
+    // One entry per line written and not yet answered: whether it asked for a move.
+    std::deque<bool> m_AnswersAwaited;
     bool m_IsWaitingForAnswer = false;
     GTPGoColor m_LastColorAsked = GTPGoColorBlack;
     Failure m_Failure = Failure::None;

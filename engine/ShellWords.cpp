@@ -7,8 +7,14 @@ bool isSeparator(char c)
 }
 }
 
-std::optional<std::vector<std::string>> ShellWords::split(std::string_view line)
+std::optional<std::vector<std::string>> ShellWords::split(std::string_view line, std::string* problem)
 {
+    const auto refuse = [problem](const char* why) -> std::optional<std::vector<std::string>> {
+        if (problem != nullptr) {
+            *problem = why;
+        }
+        return std::nullopt;
+    };
     std::vector<std::string> words;
     std::string word;
     bool inWord = false;
@@ -26,13 +32,13 @@ std::optional<std::vector<std::string>> ShellWords::split(std::string_view line)
         inWord = true;
         if (c == '\\') {
             if (i == line.size()) {
-                return std::nullopt;
+                return refuse("it ends in a lone backslash");
             }
             word.push_back(line[i++]);
         } else if (c == '\'') {
             const std::size_t end = line.find('\'', i);
             if (end == std::string_view::npos) {
-                return std::nullopt;
+                return refuse("a single quote is not closed");
             }
             word.append(line.substr(i, end - i));
             i = end + 1;
@@ -40,7 +46,7 @@ std::optional<std::vector<std::string>> ShellWords::split(std::string_view line)
             // Inside double quotes a backslash escapes only these.
             for (;;) {
                 if (i == line.size()) {
-                    return std::nullopt;
+                    return refuse("a double quote is not closed");
                 }
                 const char q = line[i++];
                 if (q == '"') {

@@ -9,6 +9,7 @@
 // anything: blanks separate words, quotes and backslashes protect characters.
 class ShellWords {
 public:
-    // Nothing when a quote is left open or the line ends in a lone backslash.
-    static std::optional<std::vector<std::string>> split(std::string_view line);
+    // Nothing when a quote is left open or the line ends in a lone backslash;
+    // then the problem, in words, goes to *problem when given.
+    static std::optional<std::vector<std::string>> split(std::string_view line, std::string* problem = nullptr);
 };

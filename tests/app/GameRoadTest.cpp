@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QWindow>
+#include <QCheckBox>
 
 #include <unistd.h>
 
@@ -134,4 +136,72 @@ TEST(TenGames, EveryResignEndsItsEngineAndMemoryStaysFlat)
     return;
 #endif
     EXPECT_LT(growth, 4.0) << "resident memory over games 2 to 10 grew from " << before << " MB";
+}
+
+// The second click of a double click that changed the screen never acts on the
+// next screen; on the board it plays no second stone; and no control keeps the
+// focus that would let Space press it again.
+TEST(GameRoad, ADoubleClickActsOnlyWhereItBeganAndSpacePressesNothing)
+{
+    QTemporaryDir dir;
+    const QString record = dir.filePath("engine.txt");
+    ScopedEnvironment engine("HOSHI_ENGINE", QByteArray(FAKE_GTP_ENGINE) + " --record " + record.toUtf8());
+    AppDelegate delegate;
+    launch(delegate);
+    QWindow* window = delegate.window()->windowHandle();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    // As from a real mouse: two clicks 100 ms apart with the event loop running
+    // between them, so that a new screen is up for the second. (QTest's own
+    // clicks deliver all four events at once.)
+    const auto doubleClick = [&](QWidget* widget, QPoint at) {
+        const QPoint position = widget->mapTo(delegate.window(), at);
+        for (int i = 0; i < 2; ++i) {
+            const int time = QTest::lastMouseTimestamp += 100;
+            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                qt_handleMouseEvent(window, position, window->mapToGlobal(position),
+                                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
+                                    type, {}, time);
+            }
+            QCoreApplication::processEvents();
+        }
+        QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+    };
+    const auto pressSpace = [] {
+        if (QWidget* focused = QApplication::focusWidget()) {
+            QTest::keyClick(focused, Qt::Key_Space);
+        }
+    };
+
+    // Against the engine: Black's button lies over the setup's time slider, Play over H3.
+    QPushButton* black = currentScreen<MainMenuViewController>(delegate)->BlackPachiButton();
+    doubleClick(black, black->rect().center());
+    auto* setup = currentScreen<GameInfoViewController>(delegate);
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(setup->TimeSlider()->value(), 5);
+    doubleClick(setup->PlayButton(), setup->PlayButton()->rect().center());
+    auto* board = currentScreen<BoardViewController>(delegate);
+    ASSERT_NE(board, nullptr);
+    auto* view = board->findChild<BoardView*>();
+    EXPECT_TRUE(view->StoneList().empty());
+    view->GTPEngine()->sendCommand("protocol_version");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recordedLines(record).contains("protocol_version"); }, 5000));
+    EXPECT_FALSE(recordedLines(record).join('\n').contains("play")) << "the second click played a stone";
+    QTest::mouseClick(view->ResignButton(), Qt::LeftButton);
+
+    // Two players: a double click on the board plays one stone and says nothing.
+    QTest::mouseClick(currentScreen<MainMenuViewController>(delegate)->TwoPlayersButton(), Qt::LeftButton);
+    QTest::mouseClick(currentScreen<GameInfoViewController>(delegate)->PlayButton(), Qt::LeftButton);
+    view = currentScreen<BoardViewController>(delegate)->findChild<BoardView*>();
+    QCoreApplication::processEvents();
+    doubleClick(view, QPoint(qRound(view->getPosX(4)), qRound(view->height() - view->getPosY(4))));
+    EXPECT_EQ(view->StoneList().size(), 1u);
+    EXPECT_EQ(view->InfoTextField()->text(), "");
+
+    QTest::mouseClick(view->PassButton(), Qt::LeftButton);
+    pressSpace();
+    EXPECT_EQ(view->GoGame().Turns().size(), 2u);
+    EXPECT_FALSE(view->GoGame().IsGameOver()) << "Space passed a second time";
+    QTest::mouseClick(view->DemonstrationButton(), Qt::LeftButton);
+    pressSpace();
+    EXPECT_TRUE(view->IsDemonstration()) << "Space ticked the review box again";
 }

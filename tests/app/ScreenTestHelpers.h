@@ -37,9 +37,10 @@ inline void launch(AppDelegate& delegate)
     delegate.window()->show();
 }
 
+// Engines are ended without blocking the window: this waits for the reaper.
 inline bool processIsGone(qint64 pid)
 {
-    return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
+    return QTest::qWaitFor([pid] { return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH; }, 5000);
 }
 
 // Sets an environment variable for one test and puts the old value back.

@@ -1,5 +1,5 @@
 // The real binary in a real X window (Xvfb), clicked with xdotool, looked at
-// with ImageMagick's import, playing against GNU Go.
+// with ImageMagick's import.
 #include "XvfbDisplay.h"
 
 #include "app/GameInfoViewController.h"
@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <optional>
 #include <unistd.h>
@@ -71,124 +72,178 @@ void save(const QImage& shot, const QString& path)
     EXPECT_TRUE(shot.save(path)) << path.toStdString();
 }
 
+// Where the window shows things, from the screens laid out offscreen: each
+// fills the window's content from its top-left corner.
+struct Layout {
+    QRect blackButton = MainMenuViewController().BlackPachiButton()->geometry();
+    QRect playButton = GameInfoViewController(GTPGoColorBlack, "English").PlayButton()->geometry();
+};
+
+// hoshi started on the X server with the given engine, its window found.
+class Session {
+public:
+    Session(const XvfbDisplay& x, const QString& engine) : m_x(x)
+    {
+        QProcessEnvironment environment = x.environment();
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("HOSHI_ENGINE", engine);
+        m_hoshi.setProcessEnvironment(environment);
+        m_hoshi.setStandardOutputFile(m_dir.filePath("hoshi.log"));
+        m_hoshi.setProcessChannelMode(QProcess::MergedChannels);
+        m_hoshi.start(HOSHI_BINARY, {});
+        const auto found = m_hoshi.waitForStarted()
+            ? x.run("xdotool", {"search", "--sync", "--onlyvisible", "--pid", QString::number(m_hoshi.processId())})
+            : std::nullopt;
+        if (found && !found->trimmed().isEmpty()) {
+            m_window = QString::fromLatin1(found->trimmed().split('\n').last());
+            x.xdotool({"windowfocus", "--sync", m_window});
+        }
+    }
+
+    bool hasWindow() const { return !m_window.isEmpty(); }
+    const QString& window() const { return m_window; }
+    QProcess& hoshi() { return m_hoshi; }
+    std::string log() const
+    {
+        QFile file(m_dir.filePath("hoshi.log"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+
+    bool click(QPoint point) const
+    {
+        return m_x.xdotool({"mousemove", "--window", m_window, "--sync", QString::number(point.x()),
+                            QString::number(point.y()), "click", "1"});
+    }
+    // Waits until the window's content satisfies the predicate; the shot is kept.
+    bool shows(const std::function<bool(const QImage&)>& predicate)
+    {
+        return waitUntil([&] {
+            m_shot = m_x.screenshot(m_window);
+            return !m_shot.isNull() && predicate(m_shot);
+        });
+    }
+    const QImage& shot() const { return m_shot; }
+
+    // Menu, Black, Play: the board screen against the engine; the engine's process id.
+    qint64 startGame(const Layout& layout)
+    {
+        const QPoint background(layout.blackButton.left() / 2, layout.blackButton.center().y());
+        if (!shows([&](const QImage& s) { return isLight(s.pixel(background)); })) {
+            return 0;
+        }
+        const QImage menu = m_shot;
+        save(menu, QString(HOSHI_SCREENSHOT_DIR) + "/1-menu.png");
+        EXPECT_EQ(menu.size(), QSize(800, 600));
+        if (!click(layout.blackButton.center())
+            || !shows([&](const QImage& s) { return differsOutside(s, menu, layout.blackButton); })) {
+            return 0;
+        }
+        const QImage setup = m_shot;
+        if (!click(layout.playButton.center())
+            || !shows([&](const QImage& s) { return differsOutside(s, setup, layout.playButton); })) {
+            return 0;
+        }
+        qint64 engine = 0;
+        waitUntil([&] {
+            const auto children = m_x.run("pgrep", {"-P", QString::number(m_hoshi.processId())});
+            engine = children ? children->trimmed().split('\n').first().toLongLong() : 0;
+            return engine > 0;
+        });
+        return engine;
+    }
+
+private:
+    const XvfbDisplay& m_x;
+    QTemporaryDir m_dir;
+    QProcess m_hoshi;
+    QString m_window;
+    QImage m_shot;
+};
+
+// A process that has ended and only waits to be reaped counts as gone.
+bool ended(const XvfbDisplay& x, qint64 pid)
+{
+    return waitUntil([&] {
+        const auto state = x.run("ps", {"-o", "stat=", "-p", QString::number(pid)});
+        return !state || state->trimmed().startsWith('Z');
+    });
+}
+
 } // namespace
 
-TEST(RealWindow, MenuThenPlayThenStonesFromE5GetGnuGosAnswersAndClosingLeavesNoEngine)
+TEST(RealWindow, MenuThenPlayThenAStoneOnE5GetsGnuGosAnswerAndCtrlQLeavesNoEngine)
 {
     ASSERT_EQ(::access(GnuGo, X_OK), 0) << "GNU Go is not installed at " << GnuGo;
     XvfbDisplay x;
     if (!x.isRunning()) {
         GTEST_SKIP() << "no X server for the real window: " << x.failure().toStdString();
     }
-    // Where the window shows things, from the screens laid out offscreen: each
-    // fills the window's content from its top-left corner.
-    const QRect blackButton = MainMenuViewController().BlackPachiButton()->geometry();
-    const QRect playButton = GameInfoViewController(GTPGoColorBlack, "English").PlayButton()->geometry();
+    const Layout layout;
     const BoardView board(QRect(0, 0, 800, 600), GTPGoGameInfo(), GTPGoColorEmpty, "English");
-    const auto intersection = [&](const GoBoardPoint& point) {
-        return QPoint(qRound(board.getPosX(point.X())), qRound(board.height() - board.getPosY(point.Y())));
-    };
-    // Off the grid lines and the last-move mark, well inside the stone.
-    const int offset = qRound(board.StoneRadius() * 0.3);
-    const auto stoneSample = [&](const GoBoardPoint& point) { return intersection(point) + QPoint(offset, offset); };
+    const QPoint e5(qRound(board.getPosX(4)), qRound(board.height() - board.getPosY(4)));
+    // Off the grid lines and the last-move mark, well inside a stone.
+    const QPoint inside(qRound(board.StoneRadius() * 0.3), qRound(board.StoneRadius() * 0.3));
 
-    QTemporaryDir dir;
-    QProcessEnvironment environment = x.environment();
-    environment.insert("QT_QPA_PLATFORM", "xcb");
-    environment.insert("HOSHI_ENGINE", QString(GnuGo) + " --mode gtp --level 1 --seed 1");
-    QProcess hoshi;
-    hoshi.setProcessEnvironment(environment);
-    hoshi.setStandardOutputFile(dir.filePath("hoshi.log"));
-    hoshi.setProcessChannelMode(QProcess::MergedChannels);
-    hoshi.start(HOSHI_BINARY, {});
-    ASSERT_TRUE(hoshi.waitForStarted());
-    const auto log = [&] {
-        QFile file(dir.filePath("hoshi.log"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-    };
+    Session session(x, QString(GnuGo) + " --mode gtp --level 1 --seed 1");
+    ASSERT_TRUE(session.hasWindow()) << session.log();
+    const qint64 engine = session.startGame(layout);
+    ASSERT_GT(engine, 0) << session.log();
 
-    // 1. The window appears on the menu, its content 800 x 600.
-    const std::optional<QByteArray> found = x.run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^hoshi$"});
-    ASSERT_TRUE(found && !found->trimmed().isEmpty()) << log();
-    const QString window = QString::fromLatin1(found->split('\n').first().trimmed());
-    ASSERT_TRUE(x.xdotool({"windowfocus", "--sync", window}));
-    QImage shot;
-    const auto screenShows = [&](const std::function<bool(const QImage&)>& predicate) {
-        return waitUntil([&] {
-            shot = x.screenshot(window);
-            return !shot.isNull() && predicate(shot);
-        });
-    };
-    const auto click = [&](QPoint point) {
-        return x.xdotool({"mousemove", "--window", window, "--sync", QString::number(point.x()),
-                          QString::number(point.y()), "click", "1"});
-    };
-    const QString shots = HOSHI_SCREENSHOT_DIR;
-    // Left of the button is the menu's light background once it is painted.
-    const QPoint background(blackButton.left() / 2, blackButton.center().y());
-    ASSERT_TRUE(screenShows([&](const QImage& s) { return isLight(s.pixel(background)); })) << "no menu";
-    const QImage menuShot = shot;
-    EXPECT_EQ(menuShot.size(), QSize(800, 600));
-    save(menuShot, shots + "/1-menu.png");
-
-    // 2. Play against the engine as Black: the setup screen replaces the menu.
-    ASSERT_TRUE(click(blackButton.center()));
-    ASSERT_TRUE(screenShows([&](const QImage& s) { return differsOutside(s, menuShot, blackButton); })) << "no setup";
-    const QImage setupShot = shot;
-    save(setupShot, shots + "/2-setup.png");
-
-    // 3. Play: the board replaces the setup screen and starts GNU Go.
-    ASSERT_TRUE(click(playButton.center()));
-    ASSERT_TRUE(screenShows([&](const QImage& s) { return differsOutside(s, setupShot, playButton); })) << "no board";
-    // pgrep (procps) lists hoshi's children named gnugo.
-    QStringList engines;
-    ASSERT_TRUE(waitUntil([&] {
-        const auto found = x.run("pgrep", {"-P", QString::number(hoshi.processId()), "-x", "gnugo"});
-        engines = found ? QString(*found).split('\n', Qt::SkipEmptyParts) : QStringList();
-        return !engines.isEmpty();
-    })) << log();
-    ASSERT_EQ(engines.size(), 1);
-
-    // 4. A stone on E5, then two more on free points; GNU Go answers each with a
-    // white stone of its own: as many white stones show as black ones.
-    std::vector<GoBoardPoint> black;
-    const auto whiteStones = [&](const QImage& s) {
-        int count = 0;
+    // A black stone on E5, and GNU Go's white answer somewhere on the board.
+    ASSERT_TRUE(session.click(e5));
+    ASSERT_TRUE(session.shows([&](const QImage& s) {
+        bool white = false;
         for (int column = 0; column < 9; ++column) {
             for (int row = 0; row < 9; ++row) {
-                count += isLight(s.pixel(stoneSample(GoBoardPoint(column, row)))) ? 1 : 0;
+                const QPoint point(qRound(board.getPosX(column)), qRound(board.height() - board.getPosY(row)));
+                white = white || isLight(s.pixel(point + inside));
             }
         }
-        return count;
-    };
-    for (const GoBoardPoint& move : {GoBoardPoint(4, 4), {2, 4}, {6, 4}, {4, 2}, {4, 6}, {2, 6}, {6, 2}}) {
-        if (black.size() == 3) {
-            break;
-        }
-        if (!isDark(shot.pixel(stoneSample(move))) && !isLight(shot.pixel(stoneSample(move)))) {
-            SCOPED_TRACE(move.X() * 10 + move.Y());
-            ASSERT_TRUE(click(intersection(move)));
-            black.push_back(move);
-            ASSERT_TRUE(screenShows([&](const QImage& s) {
-                return whiteStones(s) == static_cast<int>(black.size())
-                    && std::all_of(black.begin(), black.end(),
-                                   [&](const GoBoardPoint& p) { return isDark(s.pixel(stoneSample(p))); });
-            })) << "the board does not show the stones played and answered so far\n" << log();
-        }
-    }
-    EXPECT_EQ(black.size(), 3u);
-    save(shot, shots + "/3-game.png");
+        return isDark(s.pixel(e5 + inside)) && white;
+    })) << "the board does not show E5 and GNU Go's answer\n" << session.log();
+    save(session.shot(), QString(HOSHI_SCREENSHOT_DIR) + "/3-game.png");
     if (qEnvironmentVariableIsSet("HOSHI_UPDATE_SCREENSHOT")) {
-        save(shot, QString(HOSHI_SOURCE_DIR) + "/docs/screenshot.png");
+        save(session.shot(), QString(HOSHI_SOURCE_DIR) + "/docs/screenshot.png");
     }
 
-    // 5. Closing the window ends hoshi and its engine.
-    ASSERT_TRUE(x.xdotool({"windowfocus", "--sync", window}));
+    ASSERT_TRUE(x.xdotool({"windowfocus", "--sync", session.window()}));
     ASSERT_TRUE(x.xdotool({"key", "ctrl+q"}));
-    ASSERT_TRUE(hoshi.waitForFinished()) << "hoshi did not quit";
-    EXPECT_EQ(hoshi.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(hoshi.exitCode(), 0);
-    // A zombie has ended too; only its parent's bookkeeping is left.
-    const auto engineState = x.run("ps", {"-o", "stat=", "-p", engines.front()});
-    EXPECT_TRUE(!engineState || engineState->trimmed().startsWith('Z')) << "GNU Go outlived hoshi";
+    ASSERT_TRUE(session.hoshi().waitForFinished()) << "hoshi did not quit";
+    EXPECT_EQ(session.hoshi().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(session.hoshi().exitCode(), 0);
+    EXPECT_TRUE(ended(x, engine)) << "GNU Go outlived hoshi";
+}
+
+// However hoshi is ended, its engine ends with it: a logout's SIGHUP and the
+// window destroyed from outside quit through the event loop; after SIGKILL
+// the kernel ends an engine that would ignore everything else.
+TEST(RealWindow, HoshiEndsWithItsEngineOnAHangupAWindowClosedFromOutsideOrSigkill)
+{
+    XvfbDisplay x;
+    if (!x.isRunning()) {
+        GTEST_SKIP() << "no X server for the real window: " << x.failure().toStdString();
+    }
+    const Layout layout;
+    const struct {
+        const char* name;
+        const char* engineOptions;
+        std::function<void(Session&)> end;
+        bool exitsNormally;
+    } cases[] = {
+        {"SIGHUP", "", [](Session& s) { ::kill(static_cast<pid_t>(s.hoshi().processId()), SIGHUP); }, true},
+        {"windowclose", "", [&x](Session& s) { x.xdotool({"windowclose", s.window()}); }, true},
+        {"SIGKILL", " --linger", [](Session& s) { s.hoshi().kill(); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session session(x, QString(FAKE_GTP_ENGINE) + c.engineOptions);
+        ASSERT_TRUE(session.hasWindow()) << session.log();
+        const qint64 engine = session.startGame(layout);
+        ASSERT_GT(engine, 0) << session.log();
+        c.end(session);
+        ASSERT_TRUE(session.hoshi().waitForFinished(WaitMs)) << "hoshi is still running\n" << session.log();
+        EXPECT_EQ(session.hoshi().exitStatus() == QProcess::NormalExit && session.hoshi().exitCode() == 0,
+                  c.exitsNormally);
+        EXPECT_TRUE(ended(x, engine)) << "the engine outlived hoshi";
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "LogCapture.h"
 #include "engine/GTPEngineCommand.h"
+#include "engine/GTPEngineReaper.h"
 #include "engine/GTPGoEngineWrapper.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,17 @@ inline bool processExists(pid_t pid)
     return pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
 }
 
+// Lets the event loop run (the reaper's timers and signals) until the process is gone.
+inline bool waitUntilGone(pid_t pid)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (processExists(pid) && timer.elapsed() < PatienceMilliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return !processExists(pid);
+}
+
 // Lets queued events run, so that a second announcement, if any, would show.
 inline void settle()
 {
@@ -52,11 +64,11 @@ struct WrapperUnderTest {
 
     explicit WrapperUnderTest(const std::optional<GTPEngineCommand>& command) { start(command); }
 
-    // Ends the wrapper and checks that its engine is gone, reaped, not a zombie.
+    // Ends the wrapper and checks that its engine goes, reaped, not a zombie.
     ~WrapperUnderTest()
     {
         wrapper.reset();
-        EXPECT_FALSE(processExists(startedPid)) << "engine " << startedPid << " outlived its wrapper";
+        EXPECT_TRUE(waitUntilGone(startedPid)) << "engine " << startedPid << " outlived its wrapper";
     }
 
     // Every line the fake engine received so far, exactly.
@@ -100,6 +112,7 @@ struct WrapperUnderTest {
     std::unique_ptr<QSignalSpy> played;
     std::unique_ptr<QSignalSpy> resigned;
     std::unique_ptr<QSignalSpy> failed;
+    std::unique_ptr<QSignalSpy> unusable;
     pid_t startedPid = 0;
 
 private:
@@ -112,6 +125,7 @@ private:
         played = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::HasPlayed);
         resigned = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::HasResigned);
         failed = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::EngineFailed);
+        unusable = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::HasAnsweredUnusableMove);
     }
 };
 

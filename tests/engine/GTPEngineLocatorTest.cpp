@@ -40,9 +40,14 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
         {{}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
         {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi", "/usr/local/bin/gnugo"}, "/usr/local/bin/gnugo", gnugoOptions},
         {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi"}, "", {}},
-        // A line that is not a command line falls back.
+        // Empty or blank means not set; a broken line is an engine that cannot start, not GNU Go.
         {{{"HOSHI_ENGINE", ""}}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
-        {{{"HOSHI_ENGINE", "'unclosed"}}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
+        {{{"HOSHI_ENGINE", " \t "}}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
+        {{{"HOSHI_ENGINE", "'unclosed"}}, {"/usr/games/gnugo"}, "", {}},
+        {{{"HOSHI_ENGINE", "gnugo\\"}}, {"/usr/games/gnugo"}, "", {}},
+        // Empty and relative PATH entries are the current directory: never searched.
+        {{{"PATH", ":/usr/bin:bin"}}, {"./gnugo", "gnugo", "bin/gnugo", "/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
+        {{{"PATH", "/usr/bin:"}}, {"./gnugo", "/gnugo"}, "", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.program + " from " + ::testing::PrintToString(c.environment));

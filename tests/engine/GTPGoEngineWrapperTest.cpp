@@ -83,7 +83,8 @@ TEST(GTPGoEngineWrapper, each_answer_is_handled_once_however_framed_and_only_ver
           "? illegal move\n\n", "--genmove", "\\xff\\xfe", "--genmove-raw", "=\n\n", "--genmove", "T19", "--genmove",
           "J10", "--genmove", "D 4", "--genmove", "e5"},
          9, 9, {stone(GTPGoColorWhite, 5, 5)}, 2,
-         {"not on the board: T19", "not on the board: J10", "not on the board: D 4"}},
+         {"without a usable move: ? illegal move", "without a usable move: = T19", "without a usable move: = J10",
+          "without a usable move: = D 4"}},
         {"nineteen lines", {"--genmove", "T19"}, 19, 1, {stone(GTPGoColorWhite, 19, 19)}, 0, {}},
     };
     for (const Case& c : cases) {
@@ -98,6 +99,8 @@ TEST(GTPGoEngineWrapper, each_answer_is_handled_once_however_framed_and_only_ver
         ASSERT_TRUE(engine.waitForMoves(c.moves.size()));
         EXPECT_THAT(engine.moves, ElementsAreArray(c.moves));
         EXPECT_EQ(engine.resigned->count(), c.resignations);
+        // Every other answer to a genmove leaves the game without a move.
+        EXPECT_EQ(engine.unusable->count(), c.genmoves - static_cast<int>(c.moves.size()) - c.resignations);
         EXPECT_EQ(engine.failed->count(), 0);
         for (const std::string& fragment : c.logged) {
             EXPECT_THAT(log.lines, Contains(HasSubstr(fragment)));
@@ -170,16 +173,35 @@ TEST(GTPGoEngineWrapperFailure, an_engine_that_dies_mid_game_is_reported_once_an
     }
 }
 
-TEST(GTPGoEngineWrapperFailure, destroying_the_wrapper_quits_the_engine_even_one_that_ignores_quit_and_terminate)
+TEST(GTPGoEngineWrapperFailure, an_engine_is_ended_without_waiting_for_it_even_one_that_ignores_quit_and_terminate)
 {
-    for (const QStringList& options : {QStringList(), QStringList({"--linger"})}) {
-        SCOPED_TRACE(options.join(' ').toStdString());
-        WrapperUnderTest engine(options);
+    GTPEngineReaper& reaper = GTPEngineReaper::instance();
+    const int grace = reaper.graceMilliseconds();
+    reaper.setGraceMilliseconds(100);
+    for (const bool atExit : {false, true}) {
+        SCOPED_TRACE(atExit ? "reaped at exit" : "reaped by timers");
+        WrapperUnderTest engine({"--linger"});
         engine.wrapper->clearBoard();
         // Make sure it runs (and ignores SIGTERM, lingering) before it is asked to leave.
         ASSERT_TRUE(engine.waitForReceived(1));
-        ASSERT_TRUE(processExists(engine.startedPid));
-        engine.wrapper.reset(); // and the fixture checks that no process is left
+        engine.wrapper.reset();
+        EXPECT_TRUE(processExists(engine.startedPid)) << "the caller waited for the engine to go";
+        if (atExit) {
+            reaper.reapAll();
+            EXPECT_FALSE(processExists(engine.startedPid));
+        }
+        EXPECT_TRUE(waitUntilGone(engine.startedPid));
         EXPECT_THAT(engine.received(), ElementsAre("clear_board", "quit"));
     }
+    reaper.setGraceMilliseconds(grace);
+}
+
+TEST(GTPGoEngineWrapper, a_long_chunk_is_logged_by_its_first_thousand_bytes_and_its_length)
+{
+    WrapperUnderTest engine;
+    LogCapture log;
+    engine.wrapper->readOutput(QByteArray(1000, 'a'));
+    engine.wrapper->readOutput(QByteArray(5000, 'b'));
+    EXPECT_THAT(log.lines, ElementsAre("Read data: " + std::string(1000, 'a'),
+                                       "Read data: " + std::string(1000, 'b') + "… (5000 bytes)"));
 }

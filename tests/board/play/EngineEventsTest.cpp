@@ -61,6 +61,34 @@ TEST(EngineEvents, anAnswerDuringReviewIsDrawnOnlyWhenReviewEnds)
     EXPECT_EQ(view->LastMove(), GoBoardPoint(5, 5));
 }
 
+TEST(EngineEvents, aPassDuringReviewLeavesTheRingOnTheReviewedMove)
+{
+    Harness harness;
+    harness.useFakeEngine({"E5", "PASS"});
+    auto view = harness.makeView(GTPGoColorBlack);
+    ASSERT_TRUE(clickAndWaitForAnswer(*view, 2, 2));
+    click(*view, 3, 3);
+    view->DemonstrationButton()->click();
+    view->BackButton()->click();
+    ASSERT_TRUE(waitFor([&] { return view->ToPlay() == GTPGoColorBlack; }));
+    EXPECT_EQ(view->LastMove(), GoBoardPoint(4, 4));
+}
+
+TEST(EngineEvents, whenATurnEndsBothClocksShowTheirSidesTimeANewPeriodIncluded)
+{
+    Harness harness;
+    harness.useFakeEngine({"E5"});
+    // No main time: the engine's first period is the default 30 s, the next ones 5 s.
+    auto view = harness.makeView(GTPGoColorBlack, 0, kEnglish, 0);
+    click(*view, 2, 2);
+    harness.m_Now += 2;
+    view->updateClock();
+    EXPECT_EQ(view->WhiteTimeTextField()->text(), "00:28");
+    ASSERT_TRUE(waitFor([&] { return view->ToPlay() == GTPGoColorBlack; }));
+    EXPECT_EQ(view->WhiteTimeTextField()->text(), "00:05");
+    EXPECT_EQ(view->BlackTimeTextField()->text(), "--:--");
+}
+
 TEST(EngineEvents, theEngineLosingOnTimeIsAnnouncedAndItsLateAnswerIsNotPlayed)
 {
     for (const auto& [language, text] : {std::pair {kEnglish, "Pachi ran out of time.\nYou win!"},
@@ -84,6 +112,9 @@ TEST(EngineEvents, theEngineLosingOnTimeIsAnnouncedAndItsLateAnswerIsNotPlayed)
         QCoreApplication::processEvents();
         EXPECT_TRUE(view->StoneList().empty());
         EXPECT_EQ(view->InfoTextField()->text(), QString(text));
+        view->DemonstrationButton()->click();
+        view->DemonstrationButton()->click();
+        EXPECT_FALSE(view->DisplayCount()) << "a game lost on time was not counted";
     }
 }
 
@@ -106,6 +137,12 @@ TEST(EngineEvents, anEngineThatResignsIsMissingOrDiesEndsTheGameButReviewAndResi
         {kEnglish, "The Go engine stopped unexpectedly.\nThe game is over.", "", {}, {"--crash-after", "8"}},
         {kFrench, QStringLiteral("Le moteur de Go s'est arrêté inopinément.\nLa partie est terminée."), "", {},
          {"--crash-after", "8"}},
+        // An answer the game cannot use ends it at once: a stone on the player's, off the board, a failure, nothing.
+        {kEnglish, "Pachi did not answer with a legal move.\nYou win!", "", {"E5"}, {}},
+        {kFrench, QStringLiteral("Pachi n'a pas répondu par un coup légal.\nTu as gagné !"), "", {"Z9"}, {}},
+        {kEnglish, "Pachi did not answer with a legal move.\nYou win!", "", {"J10"}, {}},
+        {kEnglish, "Pachi did not answer with a legal move.\nYou win!", "", {}, {"--genmove-raw", "'?\\x0a\\x0a'"}},
+        {kEnglish, "Pachi did not answer with a legal move.\nYou win!", "", {}, {"--genmove-raw", "'=\\x0a\\x0a'"}},
     };
     // That nothing is played or sent after the end is checked after two passes.
     for (const auto& c : cases) {
@@ -133,6 +170,11 @@ TEST(EngineEvents, anEngineThatResignsIsMissingOrDiesEndsTheGameButReviewAndResi
         view->DemonstrationButton()->click();
         EXPECT_FALSE(view->IsDemonstration());
         EXPECT_TRUE(stones == 1 ? view->LastMove() == GoBoardPoint(4, 4) : view->LastMove().marksNothing());
+        EXPECT_FALSE(view->DisplayCount()) << "only a game ended by two passes is counted";
+        // Clicks and Pass stay ignored: the game is over, not waiting for the engine.
+        click(*view, 0, 0);
+        view->PassButton()->click();
+        EXPECT_EQ(view->StoneList().size(), stones);
 
         QSignalSpy resigned(view.get(), &BoardView::ResignRequested);
         view->ResignButton()->click();
