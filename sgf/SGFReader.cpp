@@ -201,7 +201,8 @@ std::optional<SGFReadError> SGFReader::readRoot(const MainLine& line, SGFGameRec
     if (stones && (*stones < 0 || *stones > kMaximumHandicap)) {
         return failure(Kind::Handicap, handicap.substr(0, kQuotedValueLength));
     }
-    record.Handicap = static_cast<std::int32_t>(stones.value_or(0));
+    // HA[1] places no stone: it is no handicap, as the writer sees it too.
+    record.Handicap = stones.value_or(0) >= 2 ? static_cast<std::int32_t>(*stones) : 0;
 
     const std::optional<double> seconds = number(mainTime);
     if (!mainTime.empty() && (!seconds || *seconds < 0 || *seconds > kLongestMainTime)) {
