@@ -8,6 +8,8 @@
 namespace {
 using Kind = SGFReadErrorKind;
 
+constexpr std::size_t kReservedProperties = 1024;
+
 bool isLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -69,6 +71,10 @@ std::optional<SGFReadError> SGFReader::parse(std::string_view text, MainLine& li
     if (pos == std::string_view::npos) {
         return parseError(Kind::NotSGF);
     }
+    // About one property per six bytes in a game record; bounded for damaged giants.
+    const std::size_t expected = std::min<std::size_t>(text.size() / 6, kReservedProperties);
+    line.Properties.reserve(expected);
+    line.Values.reserve(expected);
     std::size_t depth = 1;
     std::size_t nodes = 0;
     // The main line ends at the first ")": every earlier "(" opened a first variation.
