@@ -14,7 +14,7 @@ struct SGFReadError {
         NotSGF,
         // A value "[" or a game tree "(" is never closed.
         Truncated,
-        // A character that has no place there; Detail: its byte offset.
+        // A character that has no place there; Detail: its position, 1 for the first byte.
         Malformed,
         // Detail: the GM value.
         NotGo,

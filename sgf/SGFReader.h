@@ -19,7 +19,8 @@ class SGFReader {
 public:
     static SGFReadResult read(std::string_view text);
 
-    static constexpr std::size_t MaximumSize = 16 * 1024 * 1024;
+    // Far more than any 9 x 9 game with comments; larger texts are refused unread.
+    static constexpr std::size_t MaximumSize = 4 * 1024 * 1024;
 
 private:
     // The main line, flat: each property knows its node and its values.
@@ -36,6 +37,10 @@ private:
 
     // SGFReaderParse.cpp: the text to the main line.
     static std::optional<SGFReadError> parse(std::string_view text, MainLine& line);
+    // One property from its first letter to after its last value; kept in
+    // the line when on the main line.
+    static std::optional<SGFReadError> parseProperty(std::string_view text, std::size_t& pos, std::size_t node,
+                                                     bool onMainLine, MainLine& line);
     // The offset just after the "(" of the first game tree, or npos.
     static std::size_t findGameTree(std::string_view text);
     // The offset of the "]" closing a value that starts at from, or npos.

@@ -9,6 +9,7 @@ namespace {
 using Kind = SGFReadErrorKind;
 
 constexpr std::size_t kReservedProperties = 1024;
+constexpr std::size_t kLongestIdentifier = 2;
 
 bool isLetter(char c)
 {
@@ -17,7 +18,7 @@ bool isLetter(char c)
 
 SGFReadError parseError(Kind kind, std::size_t offset = 0)
 {
-    return SGFReadError{kind, 0, GTPGoMessageNone, kind == Kind::Malformed ? std::to_string(offset) : ""};
+    return SGFReadError{kind, 0, GTPGoMessageNone, kind == Kind::Malformed ? std::to_string(offset + 1) : ""};
 }
 }
 
@@ -65,6 +66,44 @@ std::string SGFReader::identifier(std::string_view letters)
     return id;
 }
 
+std::optional<SGFReadError> SGFReader::parseProperty(std::string_view text, std::size_t& pos, std::size_t node,
+                                                     bool onMainLine, MainLine& line)
+{
+    const std::size_t start = pos;
+    while (pos < text.size() && isLetter(text[pos])) {
+        ++pos;
+    }
+    // Every property hoshi reads has one or two letters: longer ones are not kept.
+    std::string id = onMainLine ? identifier(text.substr(start, pos - start)) : std::string();
+    const bool keep = !id.empty() && id.size() <= kLongestIdentifier;
+    const std::size_t firstValue = line.Values.size();
+    std::size_t values = 0;
+    for (;;) {
+        while (pos < text.size() && isWhitespace(text[pos])) {
+            ++pos;
+        }
+        if (pos >= text.size() || text[pos] != '[') {
+            break;
+        }
+        const std::size_t end = valueEnd(text, pos);
+        if (end == std::string_view::npos) {
+            return parseError(Kind::Truncated);
+        }
+        if (keep) {
+            line.Values.push_back(text.substr(pos + 1, end - pos - 1));
+        }
+        ++values;
+        pos = end + 1;
+    }
+    if (values == 0) {
+        return parseError(pos >= text.size() ? Kind::Truncated : Kind::Malformed, pos);
+    }
+    if (keep) {
+        line.Properties.push_back({std::move(id), node, firstValue, values});
+    }
+    return std::nullopt;
+}
+
 std::optional<SGFReadError> SGFReader::parse(std::string_view text, MainLine& line)
 {
     std::size_t pos = findGameTree(text);
@@ -105,36 +144,8 @@ std::optional<SGFReadError> SGFReader::parse(std::string_view text, MainLine& li
             inNode = false;
             ++pos;
         } else if (isLetter(c) && inNode) {
-            const std::size_t start = pos;
-            while (pos < text.size() && isLetter(text[pos])) {
-                ++pos;
-            }
-            Property property{onMainLine ? identifier(text.substr(start, pos - start)) : std::string(), nodes - 1,
-                              line.Values.size(), 0};
-            std::size_t values = 0;
-            for (;;) {
-                while (pos < text.size() && isWhitespace(text[pos])) {
-                    ++pos;
-                }
-                if (pos >= text.size() || text[pos] != '[') {
-                    break;
-                }
-                const std::size_t end = valueEnd(text, pos);
-                if (end == std::string_view::npos) {
-                    return parseError(Kind::Truncated);
-                }
-                if (onMainLine) {
-                    line.Values.push_back(text.substr(pos + 1, end - pos - 1));
-                }
-                ++values;
-                pos = end + 1;
-            }
-            if (values == 0) {
-                return parseError(pos >= text.size() ? Kind::Truncated : Kind::Malformed, pos);
-            }
-            if (onMainLine) {
-                property.ValueCount = values;
-                line.Properties.push_back(std::move(property));
+            if (auto error = parseProperty(text, pos, nodes - 1, onMainLine, line)) {
+                return error;
             }
         } else {
             return parseError(Kind::Malformed, pos);

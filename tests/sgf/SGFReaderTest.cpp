@@ -59,7 +59,7 @@ TEST(SGFReader, RefusesWhatHoshiCannotPlayWithAClearMessage)
         {"(;SZ[9];B[ee]", Kind::Truncated, 0, "The file is cut short: a bracket or parenthesis is never closed."},
         {"(;SZ[9]PB[Ann\\]", Kind::Truncated, 0, ""},
         {"(;SZ[9](;B[ee])(;B[cc]", Kind::Truncated, 0, ""},
-        {"(;SZ[9]B)", Kind::Malformed, 0, "The file is damaged: unexpected character at byte 8."},
+        {"(;SZ[9]B)", Kind::Malformed, 0, "The file is damaged: unexpected character at byte 9."},
         {"(;SZ[9];B[ee]7)", Kind::Malformed, 0, ""},
         {"( )", Kind::NotSGF, 0, ""},
         {"(;SZ[9]GM[5])", Kind::NotGo, 0, "The file holds a game other than Go (GM[5])."},
