@@ -170,7 +170,14 @@ std::optional<SGFReadError> SGFReader::readRoot(const MainLine& line, SGFGameRec
             *numeric = std::move(value);
         }
     }
+    if (auto error = checkGameAndSize(game, size)) {
+        return error;
+    }
+    return readNumbers(komi, handicap, mainTime, record);
+}
 
+std::optional<SGFReadError> SGFReader::checkGameAndSize(const std::string& game, const std::string& size)
+{
     const std::optional<double> gameNumber = number(game);
     if (!game.empty() && gameNumber != 1.0) {
         return failure(Kind::NotGo, game.substr(0, kQuotedValueLength));
@@ -187,7 +194,12 @@ std::optional<SGFReadError> SGFReader::readRoot(const MainLine& line, SGFGameRec
     if (*columns != kBoardSize || *rows != kBoardSize) {
         return failure(Kind::BoardSize, integerText(*columns) + " × " + integerText(*rows));
     }
+    return std::nullopt;
+}
 
+std::optional<SGFReadError> SGFReader::readNumbers(const std::string& komi, const std::string& handicap,
+                                                   const std::string& mainTime, SGFGameRecord& record)
+{
     const std::optional<double> komiValue = number(komi);
     if (!komi.empty() && (!komiValue || std::fabs(*komiValue) > kLargestKomi)) {
         return failure(Kind::BadValue, quoted("KM", komi));

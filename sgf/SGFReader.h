@@ -52,6 +52,10 @@ private:
 
     // SGFReader.cpp: the main line to the record.
     static std::optional<SGFReadError> readRoot(const MainLine& line, SGFGameRecord& record);
+    // A missing GM is Go, a missing SZ 19 x 19.
+    static std::optional<SGFReadError> checkGameAndSize(const std::string& game, const std::string& size);
+    static std::optional<SGFReadError> readNumbers(const std::string& komi, const std::string& handicap,
+                                                   const std::string& mainTime, SGFGameRecord& record);
     static std::optional<SGFReadError> readSetup(const MainLine& line, SGFGameRecord& record);
     static std::optional<SGFReadError> replayMoves(const MainLine& line, SGFGameRecord& record);
     // A value unescaped as SimpleText: escapes removed, soft line breaks
