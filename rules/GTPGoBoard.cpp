@@ -98,7 +98,7 @@ void GTPGoBoard::placeHandicap(std::int32_t handicap)
         return;
     }
     // The engine is told the same points in the same order (set_free_handicap).
-    std::vector<GTPGoPoint> points;
+    std::vector<GTPGoPoint>& points = m_HandicapPoints;
     if (handicap >= 2) {
         points.insert(points.end(), {{3, 3}, {7, 7}});
     }

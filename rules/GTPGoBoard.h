@@ -33,6 +33,9 @@ public:
     bool isSuicide(const GTPGoMove& move) const;
     void execute(const GTPGoTurn& turn);
 
+    // The handicap stones placed at construction, in placing order: the engine
+    // and saved games list them in this order.
+    const std::vector<GTPGoPoint>& HandicapPoints() const { return m_HandicapPoints; }
     const StoneMap& Stones() const { return m_Stones; }
     void setStones(const StoneMap& v);
     std::int32_t BoardSize() const { return m_BoardSize; }
@@ -60,6 +63,7 @@ private:
     std::uint32_t startMarking() const;
 
     StoneMap m_Stones;
+    std::vector<GTPGoPoint> m_HandicapPoints;
     std::int32_t m_BoardSize;
     std::vector<std::int64_t> m_Grid;
     mutable std::vector<std::uint32_t> m_Marks;

@@ -1,0 +1,6 @@
+#include "SGFGameRecord.h"
+
+std::string SGFGameRecord::hoshiApplication()
+{
+    return "hoshi:" HOSHI_VERSION;
+}

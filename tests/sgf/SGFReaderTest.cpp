@@ -1,0 +1,100 @@
+// What the reader accepts from other programs, and what it refuses and says.
+#include "sgf/SGFReader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// Black takes a ko at ch (3, 2): White may not retake at bh at once.
+const std::string kKoFight = ";B[ah];W[cg];B[bg];W[dh];B[bi];W[ci];B[ia];W[bh];B[ch]";
+
+SGFGameRecord recordOf(const std::string& text)
+{
+    const SGFReadResult result = SGFReader::read(text);
+    EXPECT_TRUE(result.Record) << text << "\n" << result.Error.message();
+    return result.Record.value_or(SGFGameRecord{});
+}
+}
+
+TEST(SGFReader, AcceptsWhatOtherProgramsWrite)
+{
+    // Each input reads as the same record as its plain FF[4] form.
+    const std::pair<std::string, std::string> cases[] = {
+        {"(;KM[6.5]PB[Ann]SZ[9]FF[4]GM[1];B[ee];W[cc])", "(;GM[1]SZ[9]KM[6.5]PB[Ann];B[ee];W[cc])"},
+        {"\n ( ;\tSZ [9]\r\n KM[6.5]  PB\n[Ann] ; B [ee]\n;W[cc] ) ", "(;SZ[9]KM[6.5]PB[Ann];B[ee];W[cc])"},
+        {"(;GaMe[1]SiZe[9]KoMi[6.5]PlayerBlack[Ann];Black[ee];White[cc])", "(;SZ[9]KM[6.5]PB[Ann];B[ee];W[cc])"},
+        {"(;gm[1]sz[9]km[6.5]pb[Ann];b[ee];w[cc])", "(;SZ[9]KM[6.5]PB[Ann];B[ee];W[cc])"},
+        {"(;SZ[9];B[ee];W[tt];B[cc])", "(;SZ[9];B[ee];W[];B[cc])"},
+        {"(;SZ[9];B[ee](;W[cc](;B[gg])(;B[hh];W[aa]))(;W[dd]))", "(;SZ[9];B[ee];W[cc];B[gg])"},
+        {R"((;SZ[9]C[a \] tricky [value\\]XY[1][\]];B[ee]C[x\\\]]))", "(;SZ[9];B[ee])"},
+        {"junk (;SZ[9];B[ee])(;SZ[19])", "(;SZ[9];B[ee])"},
+        {"(;SZ[9:9]AB[gc][cg];W[ee])", "(;SZ[9]HA[2]AB[cg][gc];W[ee])"},
+        {"(;SZ[9]HA[3]AB[gg][gc][cg];W[ee])", "(;SZ[9]HA[3]AB[cg][gc][gg];W[ee])"},
+        {"(;SZ[9]PB[Ann\nLe\\\ne]PW[a\\\\b\\]c]KM[+7])", "(;SZ[9]PB[Ann Lee]PW[a\\\\b\\]c]KM[7])"},
+        {"(;SZ[9]KM[6.5]TM[599.6])", "(;GM[1]SZ[9]KM[6.5]TM[600])"},
+    };
+    for (const auto& [input, plain] : cases) {
+        EXPECT_EQ(recordOf(input), recordOf(plain)) << input;
+    }
+    const SGFGameRecord record = recordOf("(;SZ[9]PB[Ann]PW[a\\\\b\\]c]KM[6.5]" + kKoFight + ";W[];B[])");
+    EXPECT_EQ(record.BlackName, "Ann");
+    EXPECT_EQ(record.WhiteName, "a\\b]c");
+    EXPECT_EQ(record.Komi, 6.5);
+    EXPECT_EQ(record.Application, "");
+    ASSERT_EQ(record.Moves.size(), 11u);
+    EXPECT_EQ(record.Moves[8], GTPGoMove::stone(GTPGoColorBlack, {3, 2}));
+    EXPECT_EQ(record.Moves[10], GTPGoMove::pass(GTPGoColorBlack));
+}
+
+TEST(SGFReader, RefusesWhatHoshiCannotPlayWithAClearMessage)
+{
+    using Kind = SGFReadErrorKind;
+    const struct {
+        std::string Input;
+        SGFReadErrorKind Kind;
+        std::int32_t MoveNumber;
+        std::string Message;
+    } cases[] = {
+        {"", Kind::NotSGF, 0, "This is not an SGF file: it holds no game tree \"(;\"."},
+        {"(B[ee])", Kind::NotSGF, 0, ""},
+        {"(;SZ[9];B[ee]", Kind::Truncated, 0, "The file is cut short: a bracket or parenthesis is never closed."},
+        {"(;SZ[9]PB[Ann\\]", Kind::Truncated, 0, ""},
+        {"(;SZ[9](;B[ee])(;B[cc]", Kind::Truncated, 0, ""},
+        {"(;SZ[9]B)", Kind::Malformed, 0, "The file is damaged: unexpected character at byte 9."},
+        {"(;SZ[9];B[ee]7)", Kind::Malformed, 0, ""},
+        {"( )", Kind::NotSGF, 0, ""},
+        {"(;SZ[9]GM[5])", Kind::NotGo, 0, "The file holds a game other than Go (GM[5])."},
+        {"(;GM[1])", Kind::BoardSize, 0, "The board is 19 × 19; hoshi plays on 9 × 9 only."},
+        {"(;SZ[13:9])", Kind::BoardSize, 0, "The board is 13 × 9; hoshi plays on 9 × 9 only."},
+        {"(;SZ[9]KM[six])", Kind::BadValue, 0, "The value KM[six] is not understood."},
+        {"(;SZ[9]TM[nan])", Kind::BadValue, 0, ""},
+        {"(;SZ[9]HA[12])", Kind::Handicap, 0, "A handicap of 12 stones is not supported; hoshi places 2 to 9."},
+        {"(;SZ[9]AW[ee])", Kind::UnsupportedSetup, 0,
+         "The game starts from a position set up with AW; hoshi can only set up its own handicap stones."},
+        {"(;SZ[9]HA[2]AB[cg][ee])", Kind::UnsupportedSetup, 0, ""},
+        {"(;SZ[9]AB[cg][gc];AB[ee])", Kind::UnsupportedSetup, 0, ""},
+        {"(;SZ[9]AB[ee])", Kind::UnsupportedSetup, 0, ""},
+        {"(;SZ[9]HA[3];W[ee])", Kind::UnsupportedSetup, 0, ""},
+        {"(;SZ[9];B[ee];AE[ee])", Kind::UnsupportedSetup, 0, ""},
+        {"(;SZ[9];B[ee];W[ja])", Kind::OffBoard, 2, "Move 2 (W[ja]) is not a point of the 9 × 9 board."},
+        {"(;SZ[9];B[e])", Kind::OffBoard, 1, ""},
+        {"(;SZ[9];B[ee];W[ee])", Kind::IllegalMove, 2, "Move 2 (W[ee]) is not legal: the point is occupied."},
+        {"(;SZ[9];B[ba];W[ee];B[ab];W[aa])", Kind::IllegalMove, 4,
+         "Move 4 (W[aa]) is not legal: it would be suicide."},
+        {"(;SZ[9]" + kKoFight + ";W[bh])", Kind::IllegalMove, 10,
+         "Move 10 (W[bh]) is not legal: it retakes the ko at once."},
+        {"(;SZ[9];B[ee];B[cc])", Kind::IllegalMove, 2, "Move 2 (B[cc]) is not legal: it is White's turn."},
+        {"(;SZ[9]HA[2]AB[cg][gc];B[ee])", Kind::IllegalMove, 1, "Move 1 (B[ee]) is not legal: it is White's turn."},
+        {"(;SZ[9];B[ee];B[])", Kind::IllegalMove, 2, ""},
+        {"(;SZ[9];B[ee];W[];B[];W[cc])", Kind::MoveAfterEnd, 4,
+         "Move 4 (W[cc]) comes after the game ended with two passes."},
+    };
+    for (const auto& row : cases) {
+        const SGFReadResult result = SGFReader::read(row.Input);
+        EXPECT_FALSE(result.Record) << row.Input;
+        EXPECT_EQ(result.Error.Kind, row.Kind) << row.Input << ": " << result.Error.message();
+        EXPECT_EQ(result.Error.MoveNumber, row.MoveNumber) << row.Input;
+        if (!row.Message.empty()) {
+            EXPECT_EQ(result.Error.message(), row.Message) << row.Input;
+        }
+    }
+}
