@@ -1,8 +1,10 @@
+#include "rules/GTPGoAreaCounting.h"
 #include "rules/GTPGoGame.h"
 #include "tests/support/RandomMoveDrawer.h"
 
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -111,4 +113,52 @@ void BM_VelkCounting(benchmark::State& state)
     }
 }
 BENCHMARK(BM_VelkCounting);
+
+// The end of a game GNU Go played against itself (seed 4), with its one dead stone.
+const std::vector<std::string> kEndPosition = {
+    "XXXXX....",
+    "OXOX.X.XO",
+    "OOOOX.X.X",
+    "..OXX.XXX",
+    "...OXXOOX",
+    ".OOOOXXOO",
+    "O.OXXXO.O",
+    "OOX.XOOO.",
+    ".OXXXO...",
+};
+
+GTPGoBoard endPositionBoard()
+{
+    GTPGoBoard::StoneMap stones;
+    for (std::size_t row = 0; row < kEndPosition.size(); ++row) {
+        for (std::size_t column = 0; column < kEndPosition[row].size(); ++column) {
+            const char stone = kEndPosition[row][column];
+            if (stone != '.') {
+                stones[{static_cast<std::int32_t>(column) + 1, static_cast<std::int32_t>(kEndPosition.size() - row)}] =
+                    static_cast<std::int32_t>(stone == 'X' ? GTPGoColorBlack : GTPGoColorWhite);
+            }
+        }
+    }
+    GTPGoBoard board(9, 0);
+    board.setStones(stones);
+    return board;
+}
+
+void BM_AreaCounting(benchmark::State& state)
+{
+    const GTPGoBoard board = endPositionBoard();
+    const std::vector<GTPGoPoint> dead = {{9, 8}};
+    double white = 0;
+    double black = 0;
+    for (auto _ : state) {
+        areaCounting(board, dead, 7, white, black);
+        benchmark::DoNotOptimize(white);
+        benchmark::DoNotOptimize(black);
+    }
+    state.counters["stones"] = static_cast<double>(board.Stones().size());
+    state.counters["black"] = black;
+    state.counters["white"] = white;
+}
+// Repeated so that the median of the runs is printed.
+BENCHMARK(BM_AreaCounting)->Repetitions(10)->ReportAggregatesOnly(true);
 }

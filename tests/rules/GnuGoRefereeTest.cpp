@@ -1,5 +1,6 @@
 // GNU Go as a referee: seeded random games go through GTPGoGame::playMove and
 // every attempt is compared with GNU Go's own judgement of the same position.
+#include "GnuGoTestSupport.h"
 #include "rules/GTPGoGame.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/RandomMoveDrawer.h"
@@ -9,38 +10,15 @@
 #include <array>
 #include <iostream>
 #include <set>
-#include <sstream>
 
 namespace {
 constexpr std::uint32_t kGames = 200;
 constexpr int kMaxAttempts = 400;
 constexpr std::size_t kMaxTurns = 160;
 
-std::string vertex(const GTPGoPoint& point)
-{
-    return std::string(1, "ABCDEFGHJ"[point.X() - 1]) + std::to_string(point.Y());
-}
-
 std::string moveText(const GTPGoMove& move)
 {
     return (move.Color() == GTPGoColorBlack ? "black " : "white ") + (move.Point() ? vertex(*move.Point()) : "pass");
-}
-
-// The body of a successful answer; "= A1 B2" gives "A1 B2".
-std::string body(const std::string& answer)
-{
-    EXPECT_EQ(answer.substr(0, 1), "=") << answer;
-    return answer.size() > 2 ? answer.substr(2) : "";
-}
-
-std::set<std::string> vertexSet(const std::string& answer)
-{
-    std::istringstream words(body(answer));
-    std::set<std::string> vertices;
-    for (std::string word; words >> word;) {
-        vertices.insert(word);
-    }
-    return vertices;
 }
 
 std::set<std::string> stonesOf(const GTPGoBoard& board, GTPGoColor color)

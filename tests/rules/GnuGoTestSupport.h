@@ -1,0 +1,41 @@
+#pragma once
+
+#include "rules/GTPGoPoint.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+#include <string>
+
+// GTP's column letters skip I.
+inline constexpr const char* kColumnLetters = "ABCDEFGHJ";
+
+inline std::string vertex(const GTPGoPoint& point)
+{
+    return std::string(1, kColumnLetters[point.X() - 1]) + std::to_string(point.Y());
+}
+
+inline GTPGoPoint pointOf(const std::string& vertex)
+{
+    const std::string columns = kColumnLetters;
+    return {static_cast<std::int32_t>(columns.find(vertex.at(0))) + 1, std::stoi(vertex.substr(1))};
+}
+
+// The body of a successful answer; "= A1 B2" gives "A1 B2".
+inline std::string body(const std::string& answer)
+{
+    EXPECT_EQ(answer.substr(0, 1), "=") << answer;
+    return answer.size() > 2 ? answer.substr(2) : "";
+}
+
+// The vertices of an answer, whether on one line or, like GNU Go's groups, on several.
+inline std::set<std::string> vertexSet(const std::string& answer)
+{
+    std::istringstream words(body(answer));
+    std::set<std::string> vertices;
+    for (std::string word; words >> word;) {
+        vertices.insert(word);
+    }
+    return vertices;
+}
