@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LogCapture.h"
+#include "tests/support/LogCapture.h"
 #include "engine/GTPEngineCommand.h"
 #include "engine/GTPEngineReaper.h"
 #include "engine/GTPGoEngineWrapper.h"

@@ -1,6 +1,6 @@
 // GNU Go plays itself to two passes under Chinese rules; our area count of the
 // final position, with GNU Go's dead stones taken off, must give its final_score.
-#include "GnuGoTestSupport.h"
+#include "tests/support/GnuGo.h"
 #include "rules/GTPGoAreaCounting.h"
 #include "tests/support/ChildProcess.h"
 

@@ -1,6 +1,6 @@
 // GNU Go as a referee: seeded random games go through GTPGoGame::playMove and
 // every attempt is compared with GNU Go's own judgement of the same position.
-#include "GnuGoTestSupport.h"
+#include "tests/support/GnuGo.h"
 #include "rules/GTPGoGame.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/RandomMoveDrawer.h"

@@ -1,5 +1,6 @@
 #include "ChildProcess.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <sys/wait.h>
@@ -96,4 +97,9 @@ std::string findExecutable(const std::vector<std::string>& candidates)
         }
     }
     return "";
+}
+
+bool processExists(pid_t pid)
+{
+    return pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
 }

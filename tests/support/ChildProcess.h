@@ -28,5 +28,8 @@ private:
     std::FILE* m_out = nullptr;
 };
 
+// True while a process with this id exists (a zombie counts: it was not reaped).
+bool processExists(pid_t pid);
+
 // The first executable among the given paths, or "".
 std::string findExecutable(const std::vector<std::string>& candidates);

@@ -8,6 +8,9 @@
 #include <sstream>
 #include <string>
 
+// GNU Go as the tests' independent referee and opponent: Debian's gnugo.
+inline constexpr const char* kGnuGoPath = "/usr/games/gnugo";
+
 // GTP's column letters skip I.
 inline constexpr const char* kColumnLetters = "ABCDEFGHJ";
 
