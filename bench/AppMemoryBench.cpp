@@ -3,7 +3,6 @@
 #include "board/BoardView.h"
 
 #include <QCoreApplication>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -68,8 +67,9 @@ void BM_ResidentMemoryAfterSixtyMoveGame(benchmark::State& state)
         int next = 0;
         int moves = 0;
         while (moves < 2 * MovesPerSide && !view->GoGame().IsGameOver()) {
-            QSignalSpy answered(view->GTPEngine(), &GTPGoEngineWrapper::HasPlayed);
-            if (!playSomewhere(*view, next) || !answered.wait(EngineWaitMs)) {
+            const std::size_t turns = view->GoGame().Turns().size();
+            if (!playSomewhere(*view, next)
+                || !QTest::qWaitFor([&] { return view->GoGame().Turns().size() == turns + 2; }, EngineWaitMs)) {
                 break;
             }
             moves += 2;
@@ -81,6 +81,41 @@ void BM_ResidentMemoryAfterSixtyMoveGame(benchmark::State& state)
     }
 }
 
+// Ten games started and resigned in one run, each with a move answered by GNU Go:
+// how much resident memory grows over games 2 to 10 (the first loads what every
+// game shares: fonts, pixmaps, plugins).
+void BM_ResidentGrowthOverTenGames(benchmark::State& state)
+{
+    if (::access(GnuGo, X_OK) != 0) {
+        state.SkipWithError("GNU Go is not installed");
+        return;
+    }
+    qputenv("HOSHI_ENGINE", QByteArray(GnuGo) + " --mode gtp --level 1 --seed 1");
+    for (auto _ : state) {
+        AppDelegate delegate;
+        delegate.window()->show();
+        double afterFirst = 0;
+        for (int game = 1; game <= 10; ++game) {
+            delegate.window()->setCentralWidget(
+                new BoardViewController(GTPGoGameInfo(0, 300), GTPGoColorBlack, "English"));
+            auto* view = delegate.window()->centralWidget()->findChild<BoardView*>();
+            int next = 0;
+            if (!playSomewhere(*view, next)
+                || !QTest::qWaitFor([&] { return view->GoGame().Turns().size() == 2; }, EngineWaitMs)) {
+                state.SkipWithError("GNU Go did not answer");
+                return;
+            }
+            view->onResign();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (game == 1) {
+                afterFirst = statusMB("VmRSS:");
+            }
+        }
+        state.counters["growth_MB"] = statusMB("VmRSS:") - afterFirst;
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_ResidentMemoryAfterSixtyMoveGame)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResidentGrowthOverTenGames)->Iterations(1)->Unit(benchmark::kMillisecond);

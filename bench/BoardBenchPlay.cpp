@@ -69,7 +69,7 @@ public:
     {
         m_View.reset();
         m_View = std::make_unique<BoardView>(QRect(0, 0, 800, 600), GTPGoGameInfo(0, 600), GTPGoColorBlack, "English");
-        m_Engine = m_View->GTPEngine() != nullptr ? m_View->GTPEngine()->findChild<QProcess*>() : nullptr;
+        m_Engine = m_View->findChild<QProcess*>();
         if (m_Engine == nullptr) {
             return false;
         }
@@ -119,7 +119,7 @@ void BM_ClickToGenmoveLine(benchmark::State& state)
 
         // The engine's pass gives the turn back; not timed.
         BoardView& view = *bench.m_View;
-        if (!waitFor([&view] { return view.ToPlay() == GTPGoColorBlack; })) {
+        if (!waitFor([&view] { return view.GoGame().ColorToMove() == GTPGoColorBlack; })) {
             state.SkipWithError("the fake engine did not answer");
             return;
         }

@@ -90,7 +90,6 @@ BoardView::BoardView(const QRect& frame, const GTPGoGameInfo& gameInfo, GTPGoCol
     adjustClock(*m_GoGame, m_GameInfo, m_PlayerColor);
     m_LastMove = GoBoardPoint::empty();
     m_ForbiddenMove = GoBoardPoint::empty();
-    m_ToPlay = m_GameInfo.Handicap() >= 2 ? GTPGoColorWhite : GTPGoColorBlack;
 
     m_StoneRadius = static_cast<float>(m_BoardWidthFactor * kStoneRadiusFactor - kStoneGap);
     initializeBoard();
@@ -172,12 +171,6 @@ std::optional<GoBoardPoint> BoardView::locationToBoardPoint(QPointF location) co
                         nearestLine(location.y(), m_GoBoardRect.height()));
 }
 
-BoardView::StoneMap BoardView::StoneList() const
-{
-    std::lock_guard<std::mutex> guard(m_Lock);
-    return m_StoneList;
-}
-
 QPointF BoardView::toViewLocation(QPointF widgetPosition) const
 {
     return {widgetPosition.x(), height() - widgetPosition.y()};
@@ -235,10 +228,4 @@ void BoardView::leaveEvent(QEvent* /*event*/)
 {
     m_MouseLocationToUpdate = kNoMouseLocation;
     update();
-}
-
-void BoardView::setStoneList(const StoneMap& stones)
-{
-    std::lock_guard<std::mutex> guard(m_Lock);
-    m_StoneList = stones;
 }

@@ -129,6 +129,7 @@ void BoardView::initializeInfoColumn()
     m_InfoTextField->setWordWrap(true);
 
     m_DemonstrationButton = new QCheckBox(QString::fromStdString(texts.reviewTitle()), this);
+    m_DemonstrationButton->setObjectName(QStringLiteral("DemonstrationButton"));
     place(m_DemonstrationButton, layout.Demonstration);
     connect(m_DemonstrationButton, &QCheckBox::clicked, this, &BoardView::onDemonstration);
 
@@ -138,6 +139,15 @@ void BoardView::initializeInfoColumn()
     m_EndButton = makeButton(">>", layout.End, &BoardView::onEnd);
     for (QPushButton* button : {m_StartButton, m_BackButton, m_NextButton, m_EndButton}) {
         button->hide();
+    }
+    const std::pair<QWidget*, const char*> names[] = {
+        {m_ResignButton, "ResignButton"}, {m_PassButton, "PassButton"}, {m_StartButton, "StartButton"},
+        {m_BackButton, "BackButton"}, {m_NextButton, "NextButton"}, {m_EndButton, "EndButton"},
+        {m_WhiteTimeTextField, "WhiteTimeTextField"}, {m_BlackTimeTextField, "BlackTimeTextField"},
+        {m_WhiteCapturedStonesTextField, "WhiteCapturedStonesTextField"},
+        {m_BlackCapturedStonesTextField, "BlackCapturedStonesTextField"}, {m_InfoTextField, "InfoTextField"}};
+    for (const auto& [control, name] : names) {
+        control->setObjectName(QString::fromLatin1(name));
     }
     // A click must not leave focus behind, or Space would press the button (or tick the box) again.
     for (QAbstractButton* control : std::initializer_list<QAbstractButton*> {
@@ -192,8 +202,7 @@ void BoardView::setScore()
     double whiteScore = 0;
     double blackScore = 0;
     m_GoGame->velkCounting(whiteScore, blackScore);
-    const BoardMessages texts(m_CurrentLanguage.toStdString());
-    m_InfoTextField->setText(QString::fromStdString(texts.score(whiteScore, blackScore)));
+    showMessage(BoardMessages(m_CurrentLanguage.toStdString()).score(whiteScore, blackScore));
     m_DisplayCount = true;
     update();
 }

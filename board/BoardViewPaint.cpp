@@ -209,8 +209,7 @@ void BoardView::drawCount(QPainter& painter)
 
 void BoardView::drawMouseOver(QPainter& painter)
 {
-    const bool playersTurn = m_IsTwoPlayers || m_ToPlay == m_PlayerColor;
-    if (!m_DisplayMouseOver || m_GoGame->IsGameOver() || m_IsDemonstration || !playersTurn) {
+    if (!m_DisplayMouseOver || m_GoGame->IsGameOver() || m_IsDemonstration || !isPlayersTurn()) {
         return;
     }
     if (m_MouseLocationToUpdate == QPointF(-1, -1)) {
@@ -222,6 +221,6 @@ void BoardView::drawMouseOver(QPainter& painter)
     }
     std::lock_guard<std::mutex> guard(m_Lock);
     if (!m_StoneList.contains(*point)) {
-        drawShadowOfStoneAtPoint(painter, m_ToPlay, QPointF(getPosX(point->X()), getPosY(point->Y())));
+        drawShadowOfStoneAtPoint(painter, toPlay(), QPointF(getPosX(point->X()), getPosY(point->Y())));
     }
 }

@@ -17,30 +17,23 @@ BoardMessages messagesFor(const QString& language)
     return BoardMessages(language.toStdString());
 }
 
-void showText(QLabel* field, const std::string& text)
-{
-    if (field != nullptr) {
-        field->setText(QString::fromStdString(text));
-    }
-}
-
-// Puts the stone of an accepted turn on the shown board and takes its captures off.
-void showTurn(BoardView::StoneMap& stones, std::mutex& lock, const GTPGoTurn& turn)
-{
-    const GTPGoMove& move = turn.Move();
-    {
-        std::lock_guard<std::mutex> guard(lock);
-        stones.insert_or_assign(BoardView::goPointToBoardPoint(*move.Point()), move.Color());
-    }
-    if (turn.KilledStones()) {
-        std::lock_guard<std::mutex> guard(lock);
-        for (const GTPGoPoint& killed : *turn.KilledStones()) {
-            stones.erase(BoardView::goPointToBoardPoint(killed));
-        }
-    }
-}
-
 } // namespace
+
+void BoardView::showMessage(const std::string& text)
+{
+    m_InfoTextField->setText(QString::fromStdString(text));
+}
+
+void BoardView::showChanges(const std::vector<GTPGoPoint>& removals, const std::vector<GTPGoMove>& additions)
+{
+    std::lock_guard<std::mutex> guard(m_Lock);
+    for (const GTPGoMove& move : additions) {
+        m_StoneList.insert_or_assign(goPointToBoardPoint(*move.Point()), move.Color());
+    }
+    for (const GTPGoPoint& point : removals) {
+        m_StoneList.erase(goPointToBoardPoint(point));
+    }
+}
 
 void BoardView::startPachi()
 {
@@ -81,31 +74,31 @@ bool BoardView::playMove(QPointF location)
     if (m_GoGame->IsGameOver() || m_IsDemonstration) {
         return true;
     }
-    if (!m_IsTwoPlayers && m_ToPlay != m_PlayerColor) {
+    if (!isPlayersTurn()) {
         return true;
     }
 
-    const GTPGoMove move = GTPGoMove::stone(m_ToPlay, boardPointToGoPoint(*point));
+    const GTPGoMove move = GTPGoMove::stone(toPlay(), boardPointToGoPoint(*point));
     GTPGoMoveMessage message = GTPGoMessageNone;
     if (!m_GoGame->playMove(move, message)) {
         Log::write(BoardMessages::refusalLogLine(message));
-        showText(m_InfoTextField, messagesFor(m_CurrentLanguage).refusal(message));
+        showMessage(messagesFor(m_CurrentLanguage).refusal(message));
         if (BoardMessages::marksRefusedPoint(message)) {
             m_ForbiddenMove = *point;
         }
         return false;
     }
 
-    showTurn(m_StoneList, m_Lock, *m_GoGame->getLastTurn());
+    const GTPGoTurn& turn = *m_GoGame->getLastTurn();
+    showChanges(turn.KilledStones().value_or(std::vector<GTPGoPoint>()), {move});
     refreshClockFields();
     m_LastMove = *point;
     m_ForbiddenMove.setX(-1);
     if (!m_IsTwoPlayers && m_GTPEngine != nullptr) {
-        m_GTPEngine->playMove(m_ToPlay, move.Point()->X(), move.Point()->Y());
-        generateMove(m_ToPlay ^ 1);
+        m_GTPEngine->playMove(move.Color(), move.Point()->X(), move.Point()->Y());
+        generateMove(toPlay());
     }
-    showText(m_InfoTextField, "");
-    m_ToPlay ^= 1;
+    showMessage("");
     return true;
 }
 
@@ -115,20 +108,20 @@ void BoardView::onPass()
     if (m_IsDemonstration || m_GoGame->IsGameOver()) {
         return;
     }
-    if (!m_IsTwoPlayers && m_ToPlay != m_PlayerColor) {
+    if (!isPlayersTurn()) {
         return;
     }
-    pass(m_ToPlay);
+    pass(toPlay());
 }
 
 void BoardView::pass(GTPGoColor color)
 {
-    if (!m_IsTwoPlayers && m_ToPlay != color) {
+    if (!m_IsTwoPlayers && toPlay() != color) {
         return;
     }
     m_ForbiddenMove.setX(-1);
     GTPGoMoveMessage message = GTPGoMessageNone;
-    if (!m_GoGame->playMove(GTPGoMove::pass(m_ToPlay), message)) {
+    if (!m_GoGame->playMove(GTPGoMove::pass(color), message)) {
         if (m_GoGame->IsGameOver()) {
             setScore();
         }
@@ -140,11 +133,10 @@ void BoardView::pass(GTPGoColor color)
         if (m_GoGame->IsGameOver()) {
             setScore();
         } else {
-            m_GTPEngine->pass(m_ToPlay);
-            generateMove(m_ToPlay ^ 1);
+            m_GTPEngine->pass(color);
+            generateMove(toPlay());
         }
     }
-    m_ToPlay ^= 1;
     update();
 }
 
@@ -158,7 +150,7 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
     if (m_GoGame->IsGameOver()) {
         return;
     }
-    if (m_IsTwoPlayers || m_ToPlay != (m_PlayerColor ^ 1)) {
+    if (m_IsTwoPlayers || toPlay() != getOppositeColor(m_PlayerColor)) {
         return;
     }
     GTPGoMoveMessage message = GTPGoMessageNone;
@@ -184,14 +176,13 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
         if (!m_IsDemonstration) {
             m_LastMove.setX(-1);
         }
-        showText(m_InfoTextField, messages.enginePassed());
+        showMessage(messages.enginePassed());
     } else if (!m_IsDemonstration) {
         // During review the shown board is left alone; leaving review brings it up to date.
-        showTurn(m_StoneList, m_Lock, *m_GoGame->getLastTurn());
+        showChanges(m_GoGame->getLastTurn()->KilledStones().value_or(std::vector<GTPGoPoint>()), {move});
         m_LastMove = goPointToBoardPoint(*move.Point());
         m_ForbiddenMove.setX(-1);
     }
-    m_ToPlay ^= 1;
     if (!m_IsDemonstration) {
         update();
     }
@@ -203,7 +194,7 @@ void BoardView::engineHasResigned()
         return;
     }
     m_GoGame->setIsGameOver(true);
-    showText(m_InfoTextField, messagesFor(m_CurrentLanguage).engineResigned());
+    showMessage(messagesFor(m_CurrentLanguage).engineResigned());
     update();
 }
 
@@ -213,7 +204,7 @@ void BoardView::engineGaveNoLegalMove()
         return;
     }
     m_GoGame->setIsGameOver(true);
-    showText(m_InfoTextField, messagesFor(m_CurrentLanguage).engineGaveNoLegalMove());
+    showMessage(messagesFor(m_CurrentLanguage).engineGaveNoLegalMove());
     update();
 }
 
@@ -227,7 +218,7 @@ void BoardView::engineFailed(const QString& /*reason*/)
     const BoardMessages messages = messagesFor(m_CurrentLanguage);
     const bool neverStarted =
         m_GTPEngine != nullptr && m_GTPEngine->failure() == GTPGoEngineWrapper::Failure::NotStarted;
-    showText(m_InfoTextField, neverStarted ? messages.engineNotStarted() : messages.engineDied());
+    showMessage(neverStarted ? messages.engineNotStarted() : messages.engineDied());
     update();
 }
 
@@ -237,5 +228,5 @@ void BoardView::announceLossOnTime()
     if (m_IsTwoPlayers) {
         return;
     }
-    showText(m_InfoTextField, messagesFor(m_CurrentLanguage).engineLostOnTime());
+    showMessage(messagesFor(m_CurrentLanguage).engineLostOnTime());
 }

@@ -25,15 +25,7 @@ void BoardView::onDemonstration()
         std::vector<GTPGoPoint> removals;
         std::vector<GTPGoMove> additions;
         m_GoGame->getBoardModifications(removals, additions, static_cast<std::int32_t>(m_GoGame->Turns().size()));
-        {
-            std::lock_guard<std::mutex> guard(m_Lock);
-            for (const GTPGoPoint& point : removals) {
-                m_StoneList.erase(goPointToBoardPoint(point));
-            }
-            for (const GTPGoMove& move : additions) {
-                m_StoneList.insert_or_assign(goPointToBoardPoint(*move.Point()), move.Color());
-            }
-        }
+        showChanges(removals, additions);
         const GTPGoTurn* last = m_GoGame->getLastTurn();
         if (last != nullptr && !last->Move().IsPass()) {
             m_LastMove = goPointToBoardPoint(*last->Move().Point());
@@ -72,15 +64,7 @@ void BoardView::navigate(std::int32_t step)
     std::vector<GTPGoPoint> removals;
     std::vector<GTPGoMove> additions;
     m_GoGame->getBoardModifications(removals, additions, step);
-    {
-        std::lock_guard<std::mutex> guard(m_Lock);
-        for (const GTPGoMove& move : additions) {
-            m_StoneList.insert_or_assign(goPointToBoardPoint(*move.Point()), move.Color());
-        }
-        for (const GTPGoPoint& point : removals) {
-            m_StoneList.erase(goPointToBoardPoint(point));
-        }
-    }
+    showChanges(removals, additions);
     const GTPGoTurn* shown = m_GoGame->getNodeToDisplay();
     if (shown != nullptr && !shown->Move().IsPass()) {
         m_LastMove = goPointToBoardPoint(*shown->Move().Point());

@@ -5,21 +5,23 @@
 #include "app/GameInfoViewController.h"
 #include "app/MainMenuViewController.h"
 #include "board/BoardView.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/ExpectedGtp.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <cerrno>
-#include <csignal>
 
 // The window's current screen as the given controller type, after the screens
 // that were replaced have really been deleted.
@@ -30,33 +32,33 @@ Controller* currentScreen(const AppDelegate& delegate)
     return qobject_cast<Controller*>(delegate.window()->centralWidget());
 }
 
-// The application as it starts: the window shown on the main menu.
-inline void launch(AppDelegate& delegate)
-{
-    delegate.applicationDidFinishLaunching();
-    delegate.window()->show();
-}
-
-// Engines are ended without blocking the window: this waits for the reaper.
-inline bool processIsGone(qint64 pid)
-{
-    return QTest::qWaitFor([pid] { return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH; }, 5000);
-}
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnvironment {
+// The application as it starts, against the fake engine recording what it receives.
+class App {
 public:
-    ScopedEnvironment(const char* name, const QByteArray& value)
-        : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    App()
     {
-        qputenv(name, value);
+        qputenv("HOSHI_ENGINE", QByteArray(FAKE_GTP_ENGINE) + " --record " + record().toUtf8());
+        delegate.applicationDidFinishLaunching();
+        delegate.window()->show();
     }
-    ~ScopedEnvironment() { m_wasSet ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~App() { qunsetenv("HOSHI_ENGINE"); }
+
+    template <typename Controller>
+    Controller* screen() const
+    {
+        return currentScreen<Controller>(delegate);
+    }
+    void click(QPushButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    QString record() const { return m_Dir.filePath("engine.txt"); }
+    QStringList received() const
+    {
+        QFile file(record());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                              : QStringList();
+    }
+
+    AppDelegate delegate;
 
 private:
-    const char* m_name;
-    bool m_wasSet;
-    QByteArray m_old;
+    QTemporaryDir m_Dir;
 };

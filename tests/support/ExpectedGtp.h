@@ -26,3 +26,16 @@ inline std::vector<std::string> expectedStartLines(std::int32_t handicap, const 
     }
     return lines;
 }
+
+#ifdef QT_CORE_LIB
+#include <QStringList>
+
+inline QStringList expectedStartLineList(std::int32_t handicap)
+{
+    QStringList lines;
+    for (const std::string& line : expectedStartLines(handicap)) {
+        lines << QString::fromStdString(line);
+    }
+    return lines;
+}
+#endif
