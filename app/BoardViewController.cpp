@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/MainMenuViewController.h"
 #include "board/BoardView.h"
+#include "translations/Translations.h"
 #include "ui_BoardView.h"
 
 BoardViewController::BoardViewController(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor,
@@ -19,6 +20,8 @@ BoardViewController::~BoardViewController() = default;
 
 void BoardViewController::viewDidLoad()
 {
+    // The board speaks its game's language.
+    Translations::install(m_CurrentLanguage);
     // The root view owns the board view; nothing here keeps a pointer to it.
     auto* boardView = new BoardView(geometry(), m_GameInfo, m_PlayerColor, m_CurrentLanguage, this, m_timeSource);
     connect(boardView, &BoardView::ResignRequested, this, &BoardViewController::returnToMainMenu);

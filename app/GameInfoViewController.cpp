@@ -2,9 +2,9 @@
 
 #include "app/AppDelegate.h"
 #include "app/BoardViewController.h"
-#include "app/Language.h"
 #include "app/MainMenuViewController.h"
 #include "settings/GTPGoGameInfo.h"
+#include "translations/Translations.h"
 #include "ui_GameInfoView.h"
 
 namespace {
@@ -55,19 +55,22 @@ void GameInfoViewController::onTimeSliderDrag()
 void GameInfoViewController::setButtonsAndLabels()
 {
     if (m_CurrentLanguage.isNull()) {
-        m_CurrentLanguage = Language::English;
+        m_CurrentLanguage = Translations::English;
     }
-    if (m_CurrentLanguage == Language::English) {
-        m_ui->PlayButton->setText(QStringLiteral("Play"));
-        m_ui->BackButton->setText(QStringLiteral("Back"));
-        m_ui->TimeLabel->setText(QStringLiteral("Time"));
-        m_ui->StonesLabel->setText(QStringLiteral("stones"));
-    } else if (m_CurrentLanguage == Language::French) {
-        m_ui->PlayButton->setText(QStringLiteral("Jouer"));
-        m_ui->BackButton->setText(QStringLiteral("Retour"));
-        m_ui->TimeLabel->setText(QStringLiteral("Temps"));
-        m_ui->StonesLabel->setText(QStringLiteral("pierres"));
+    Translations::install(m_CurrentLanguage);
+    m_ui->PlayButton->setText(tr("Play"));
+    m_ui->BackButton->setText(tr("Back"));
+    m_ui->TimeLabel->setText(tr("Time"));
+    m_ui->StonesLabel->setText(tr("stones"));
+}
+
+void GameInfoViewController::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_CurrentLanguage = Translations::current();
+        setButtonsAndLabels();
     }
+    QWidget::changeEvent(event);
 }
 
 void GameInfoViewController::goBackToStartScreen()

@@ -39,6 +39,9 @@ public:
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
     const QString& CurrentLanguage() const { return m_CurrentLanguage; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     std::unique_ptr<Ui::GameInfoView> m_ui;
     GTPGoColor m_PlayerColor;

@@ -1,7 +1,6 @@
 #include "Language.h"
 
-const QString Language::English = QStringLiteral("English");
-const QString Language::French = QStringLiteral("Français");
+#include "translations/Translations.h"
 
 Language::Language(std::uint64_t idLanguage, const QString& languageAlias)
     : m_IdLanguage(idLanguage), m_LanguageAlias(languageAlias)
@@ -10,5 +9,9 @@ Language::Language(std::uint64_t idLanguage, const QString& languageAlias)
 
 std::vector<Language> getLanguagesList()
 {
-    return {Language(0, Language::English), Language(1, Language::French)};
+    std::vector<Language> languages;
+    for (const QString& name : Translations::languageNames()) {
+        languages.emplace_back(languages.size(), name);
+    }
+    return languages;
 }

@@ -16,13 +16,10 @@ public:
     const QString& LanguageAlias() const { return m_LanguageAlias; }
     void setLanguageAlias(const QString& v) { m_LanguageAlias = v; }
 
-    static const QString English;
-    static const QString French;
-
 private:
     std::uint64_t m_IdLanguage;
     QString m_LanguageAlias;
 };
 
-// A new list each call: English first, then French.
+// A new list each call: English first, then every language hoshi has a catalogue for.
 std::vector<Language> getLanguagesList();

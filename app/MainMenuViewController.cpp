@@ -2,7 +2,11 @@
 
 #include "app/AppDelegate.h"
 #include "app/GameInfoViewController.h"
+#include "engine/GTPEngineCommand.h"
+#include "translations/Translations.h"
 #include "ui_MainMenuView.h"
+
+#include <algorithm>
 
 MainMenuViewController::MainMenuViewController(QWidget* parent) : MainMenuViewController(QString(), parent) {}
 
@@ -22,7 +26,7 @@ MainMenuViewController::~MainMenuViewController() = default;
 void MainMenuViewController::awakeFromNib()
 {
     setLanguages();
-    m_ui->LanguagesButton->setCurrentIndex(m_CurrentLanguage == Language::French ? 1 : 0);
+    m_ui->LanguagesButton->setCurrentIndex(std::max(0, m_ui->LanguagesButton->findText(m_CurrentLanguage)));
     setButtons();
 }
 
@@ -36,19 +40,28 @@ void MainMenuViewController::setLanguages()
     m_AvailableLanguages = std::move(languages);
 }
 
+// Installing the pop-up's language retranslates every screen, this one included.
 void MainMenuViewController::setButtons()
 {
-    const QString title = m_ui->LanguagesButton->currentText();
-    if (title == Language::English) {
-        m_ui->WhitePachiButton->setText(QStringLiteral("Play against Pachi as White"));
-        m_ui->BlackPachiButton->setText(QStringLiteral("Play against Pachi as Black"));
-        m_ui->TwoPlayersButton->setText(QStringLiteral("Play against another player"));
-    } else if (title == Language::French) {
-        m_ui->WhitePachiButton->setText(QStringLiteral("Jouer avec blanc contre Pachi"));
-        m_ui->BlackPachiButton->setText(QStringLiteral("Jouer avec noir contre Pachi"));
-        m_ui->TwoPlayersButton->setText(QStringLiteral("Jouer contre un autre joueur"));
-    }
+    Translations::install(m_ui->LanguagesButton->currentText());
+    retranslate();
     update();
+}
+
+void MainMenuViewController::retranslate()
+{
+    const QString engine = QString::fromStdString(engineName());
+    m_ui->WhitePachiButton->setText(tr("Play against %1 as White").arg(engine));
+    m_ui->BlackPachiButton->setText(tr("Play against %1 as Black").arg(engine));
+    m_ui->TwoPlayersButton->setText(tr("Play against another player"));
+}
+
+void MainMenuViewController::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void MainMenuViewController::languageChanged()

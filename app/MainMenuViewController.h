@@ -41,7 +41,11 @@ public:
     // Null when the menu was made at start.
     const QString& CurrentLanguage() const { return m_CurrentLanguage; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void openGameSetup(GTPGoColor playerColor);
 
     std::unique_ptr<Ui::MainMenuView> m_ui;

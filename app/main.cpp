@@ -5,14 +5,51 @@
 #include "engine/HoshiLogCategory.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMainWindow>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("hoshi"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HOSHI_VERSION));
+    // Read before the window system is reached, so that --help works without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A game of Go on a 9 x 9 board against GNU Go or a second player."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A game to open (SGF)."),
+                                 QStringLiteral("[file.sgf]"));
+    // Qt's own options are known here so as to reach the QApplication, which reads them.
+    for (const char* qtOption : {"platform", "display", "style", "geometry", "qwindowgeometry"}) {
+        QCommandLineOption option(QString::fromLatin1(qtOption), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "hoshi: %s\nTry 'hoshi --help'.\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        // There is no application object yet to name the program.
+        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("hoshi"))),
+                   stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("hoshi %s\n", HOSHI_VERSION);
+        return 0;
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("hoshi"));
-    // Lets a desktop match the window to hoshi.desktop and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("hoshi"));
+    // Lets a desktop match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.hoshi"));
     routeLogToQt();
 
     int result = 0;

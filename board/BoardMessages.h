@@ -2,39 +2,37 @@
 
 #include "rules/GTPGoMoveMessage.h"
 
-#include <string>
+#include <QCoreApplication>
+#include <QString>
 
-// The texts the play controller shows and logs, in English or French.
-// "Français" selects French; any other language name gives English.
+// The texts the board screen shows, in the installed language (Translations).
+// Texts about the opponent name the engine that plays.
 class BoardMessages {
+    Q_DECLARE_TR_FUNCTIONS(BoardMessages)
 public:
-    explicit BoardMessages(const std::string& language);
+    explicit BoardMessages(const QString& engineName) : m_EngineName(engineName) {}
 
-    bool IsFrench() const { return m_IsFrench; }
-
-    // The log line for a refused move.
+    // The log line for a refused move; never translated.
     static std::string refusalLogLine(GTPGoMoveMessage code);
     // The message area's text for a refused move ("" when not the player's turn).
-    std::string refusal(GTPGoMoveMessage code) const;
+    static QString refusal(GTPGoMoveMessage code);
     // Whether the refused point is marked with the red cross.
     static bool marksRefusedPoint(GTPGoMoveMessage code);
 
-    std::string enginePassed() const;
-    std::string engineResigned() const;
-    std::string engineLostOnTime() const;
-    std::string engineGaveNoLegalMove() const;
-    std::string engineNotStarted() const;
-    std::string engineDied() const;
+    QString enginePassed() const;
+    QString engineResigned() const;
+    QString engineLostOnTime() const;
+    QString engineGaveNoLegalMove() const;
+    static QString engineNotStarted();
+    static QString engineDied();
 
     // The final score: White's and Black's counts, the winner and the margin, or a draw.
-    std::string score(double whiteScore, double blackScore) const;
+    static QString score(double whiteScore, double blackScore);
 
-    std::string resignTitle() const;
-    std::string passTitle() const;
-    std::string reviewTitle() const;
+    static QString resignTitle();
+    static QString passTitle();
+    static QString reviewTitle();
 
 private:
-    const std::string& pick(const std::string& english, const std::string& french) const;
-
-    bool m_IsFrench;
+    QString m_EngineName;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/BoardMessages.h"
 #include "board/GoBoardPoint.h"
 #include "board/StoneImageCache.h"
 #include "engine/GTPGoEngineWrapper.h"
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -71,6 +73,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Geometry and view model.
@@ -107,7 +110,9 @@ private:
     // When a turn ends both fields show their side's time, the new period included.
     void refreshClockFields();
     void setScore();
-    void showMessage(const std::string& text);
+    void showMessage(std::function<QString()> text);
+    void retranslate();
+    BoardMessages messages() const { return BoardMessages(m_EngineName); }
 
     // Play controller.
     void startPachi();
@@ -142,6 +147,8 @@ private:
     std::unique_ptr<GTPGoGame> m_GoGame;
     GTPGoEngineWrapper* m_GTPEngine = nullptr;
     QString m_CurrentLanguage;
+    QString m_EngineName;
+    std::function<QString()> m_Message;
     bool m_IsTwoPlayers = false;
     bool m_IsDemonstration = false;
     QStringList m_ColumnNames;

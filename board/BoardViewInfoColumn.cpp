@@ -84,7 +84,6 @@ QString clockText(const GTPGoClock& clock, GTPGoColor color)
 
 void BoardView::initializeInfoColumn()
 {
-    const BoardMessages texts(m_CurrentLanguage.toStdString());
     const InfoColumnLayout layout = layoutInfoColumn(width(), height(), m_Width);
     // Frames are kept bottom-up like everything else; Qt places children top-down.
     const auto place = [this](QWidget* control, const QRectF& frame) {
@@ -113,8 +112,8 @@ void BoardView::initializeInfoColumn()
         return field;
     };
 
-    m_ResignButton = makeButton(QString::fromStdString(texts.resignTitle()), layout.Resign, &BoardView::onResign);
-    m_PassButton = makeButton(QString::fromStdString(texts.passTitle()), layout.Pass, &BoardView::onPass);
+    m_ResignButton = makeButton(QString(), layout.Resign, &BoardView::onResign);
+    m_PassButton = makeButton(QString(), layout.Pass, &BoardView::onPass);
 
     m_BlackCapturedStonesTextField = makeField("0", layout.BlackPrisoners, kTextOnDark, kDarkBackground);
     m_WhiteCapturedStonesTextField = makeField("0", layout.WhitePrisoners, kTextOnLight, kLightBackground);
@@ -128,7 +127,7 @@ void BoardView::initializeInfoColumn()
     m_InfoTextField = makeField(QString(), layout.Info, kTextOnLight, kInfoBackground);
     m_InfoTextField->setWordWrap(true);
 
-    m_DemonstrationButton = new QCheckBox(QString::fromStdString(texts.reviewTitle()), this);
+    m_DemonstrationButton = new QCheckBox(this);
     m_DemonstrationButton->setObjectName(QStringLiteral("DemonstrationButton"));
     place(m_DemonstrationButton, layout.Demonstration);
     connect(m_DemonstrationButton, &QCheckBox::clicked, this, &BoardView::onDemonstration);
@@ -156,11 +155,30 @@ void BoardView::initializeInfoColumn()
         control->setFocusPolicy(Qt::NoFocus);
     }
 
+    retranslate();
     // Parented to the view, so the tick stops with it.
     m_ClockTimer = new QTimer(this);
     m_ClockTimer->setInterval(kClockTickMilliseconds);
     connect(m_ClockTimer, &QTimer::timeout, this, &BoardView::updateClock);
     m_ClockTimer->start();
+}
+
+void BoardView::retranslate()
+{
+    m_ResignButton->setText(BoardMessages::resignTitle());
+    m_PassButton->setText(BoardMessages::passTitle());
+    m_DemonstrationButton->setText(BoardMessages::reviewTitle());
+    if (m_Message) {
+        m_InfoTextField->setText(m_Message());
+    }
+}
+
+void BoardView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void BoardView::setPrisoners()
@@ -202,7 +220,7 @@ void BoardView::setScore()
     double whiteScore = 0;
     double blackScore = 0;
     m_GoGame->velkCounting(whiteScore, blackScore);
-    showMessage(BoardMessages(m_CurrentLanguage.toStdString()).score(whiteScore, blackScore));
+    showMessage([whiteScore, blackScore] { return BoardMessages::score(whiteScore, blackScore); });
     m_DisplayCount = true;
     update();
 }

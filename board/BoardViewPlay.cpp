@@ -10,18 +10,11 @@
 
 #include <QLabel>
 
-namespace {
-
-BoardMessages messagesFor(const QString& language)
+void BoardView::showMessage(std::function<QString()> text)
 {
-    return BoardMessages(language.toStdString());
-}
-
-} // namespace
-
-void BoardView::showMessage(const std::string& text)
-{
-    m_InfoTextField->setText(QString::fromStdString(text));
+    // Kept as a way to make the text, so that a change of language retranslates it.
+    m_Message = std::move(text);
+    m_InfoTextField->setText(m_Message ? m_Message() : QString());
 }
 
 void BoardView::showChanges(const std::vector<GTPGoPoint>& removals, const std::vector<GTPGoMove>& additions)
@@ -37,7 +30,9 @@ void BoardView::showChanges(const std::vector<GTPGoPoint>& removals, const std::
 
 void BoardView::startPachi()
 {
-    m_GTPEngine = new GTPGoEngineWrapper(QStringLiteral("Pachi UTC"), locateEngine(), this);
+    const std::optional<GTPEngineCommand> engine = locateEngine();
+    m_EngineName = QString::fromStdString(engine ? engine->Name : engineName());
+    m_GTPEngine = new GTPGoEngineWrapper(QStringLiteral("Pachi UTC"), engine, this);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasPlayed, this, &BoardView::engineHasPlayed);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasResigned, this, &BoardView::engineHasResigned);
     connect(m_GTPEngine, &GTPGoEngineWrapper::EngineFailed, this, &BoardView::engineFailed);
@@ -82,7 +77,7 @@ bool BoardView::playMove(QPointF location)
     GTPGoMoveMessage message = GTPGoMessageNone;
     if (!m_GoGame->playMove(move, message)) {
         Log::write(BoardMessages::refusalLogLine(message));
-        showMessage(messagesFor(m_CurrentLanguage).refusal(message));
+        showMessage([message] { return BoardMessages::refusal(message); });
         if (BoardMessages::marksRefusedPoint(message)) {
             m_ForbiddenMove = *point;
         }
@@ -98,7 +93,7 @@ bool BoardView::playMove(QPointF location)
         m_GTPEngine->playMove(move.Color(), move.Point()->X(), move.Point()->Y());
         generateMove(toPlay());
     }
-    showMessage("");
+    showMessage({});
     return true;
 }
 
@@ -170,13 +165,12 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
         return;
     }
     refreshClockFields();
-    const BoardMessages messages = messagesFor(m_CurrentLanguage);
     if (move.IsPass()) {
         // In review the ring marks the reviewed move, which this pass does not change.
         if (!m_IsDemonstration) {
             m_LastMove.setX(-1);
         }
-        showMessage(messages.enginePassed());
+        showMessage([this] { return messages().enginePassed(); });
     } else if (!m_IsDemonstration) {
         // During review the shown board is left alone; leaving review brings it up to date.
         showChanges(m_GoGame->getLastTurn()->KilledStones().value_or(std::vector<GTPGoPoint>()), {move});
@@ -194,7 +188,7 @@ void BoardView::engineHasResigned()
         return;
     }
     m_GoGame->setIsGameOver(true);
-    showMessage(messagesFor(m_CurrentLanguage).engineResigned());
+    showMessage([this] { return messages().engineResigned(); });
     update();
 }
 
@@ -204,7 +198,7 @@ void BoardView::engineGaveNoLegalMove()
         return;
     }
     m_GoGame->setIsGameOver(true);
-    showMessage(messagesFor(m_CurrentLanguage).engineGaveNoLegalMove());
+    showMessage([this] { return messages().engineGaveNoLegalMove(); });
     update();
 }
 
@@ -215,10 +209,9 @@ void BoardView::engineFailed(const QString& /*reason*/)
         return;
     }
     m_GoGame->setIsGameOver(true);
-    const BoardMessages messages = messagesFor(m_CurrentLanguage);
     const bool neverStarted =
         m_GTPEngine != nullptr && m_GTPEngine->failure() == GTPGoEngineWrapper::Failure::NotStarted;
-    showMessage(neverStarted ? messages.engineNotStarted() : messages.engineDied());
+    showMessage(neverStarted ? &BoardMessages::engineNotStarted : &BoardMessages::engineDied);
     update();
 }
 
@@ -228,5 +221,5 @@ void BoardView::announceLossOnTime()
     if (m_IsTwoPlayers) {
         return;
     }
-    showMessage(messagesFor(m_CurrentLanguage).engineLostOnTime());
+    showMessage([this] { return messages().engineLostOnTime(); });
 }

@@ -4,11 +4,18 @@
 #include <string>
 #include <vector>
 
-// The program and arguments that start a GTP engine.
+// The program and arguments that start a GTP engine, and the name the player
+// knows it by.
 struct GTPEngineCommand {
     std::string Program;
     std::vector<std::string> Arguments;
+    std::string Name = {};
 };
+
+// The name of the engine that a new game would start: "Pachi", "GNU Go",
+// HOSHI_ENGINE_NAME or the file name of HOSHI_ENGINE's program. GNU Go, whom
+// the player is told to install, when none can be started.
+std::string engineName();
 
 // The first engine that can be started: the command line in HOSHI_ENGINE (split
 // as a shell splits words), then /Applications/pachi with its option string,

@@ -4,6 +4,7 @@
 #include "rules/Log.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <unistd.h>
 
 GTPEngineLocator::GTPEngineLocator(Environment environment, IsExecutable isExecutable)
@@ -32,14 +33,18 @@ std::optional<GTPEngineCommand> GTPEngineLocator::locate() const
             return std::nullopt;
         }
         if (!words->empty()) {
-            return GTPEngineCommand{words->front(), std::vector<std::string>(words->begin() + 1, words->end())};
+            const auto named = m_Environment("HOSHI_ENGINE_NAME");
+            const std::string name = named && !named->empty()
+                ? *named
+                : std::filesystem::path(words->front()).filename().string();
+            return GTPEngineCommand{words->front(), std::vector<std::string>(words->begin() + 1, words->end()), name};
         }
     }
     if (m_IsExecutable(PachiPath)) {
-        return GTPEngineCommand{PachiPath, {PachiArguments}};
+        return GTPEngineCommand{PachiPath, {PachiArguments}, "Pachi"};
     }
     if (const auto gnugo = findGnuGo()) {
-        return GTPEngineCommand{*gnugo, {"--mode", "gtp", "--never-resign", "--capture-all-dead"}};
+        return GTPEngineCommand{*gnugo, {"--mode", "gtp", "--never-resign", "--capture-all-dead"}, GnuGoName};
     }
     return std::nullopt;
 }
@@ -68,4 +73,10 @@ std::optional<std::string> GTPEngineLocator::findGnuGo() const
 std::optional<GTPEngineCommand> locateEngine()
 {
     return GTPEngineLocator().locate();
+}
+
+std::string engineName()
+{
+    const auto engine = locateEngine();
+    return engine ? engine->Name : GTPEngineLocator::GnuGoName;
 }

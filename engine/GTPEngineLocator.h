@@ -16,6 +16,7 @@ public:
     static constexpr const char* PachiPath = "/Applications/pachi";
     static constexpr const char* PachiArguments = "stones_only,threads=1,max_tree_size=100,resign_threshold=0,maximize_score";
     static constexpr const char* DebianGnuGoPath = "/usr/games/gnugo";
+    static constexpr const char* GnuGoName = "GNU Go";
 
     GTPEngineLocator(Environment environment, IsExecutable isExecutable);
     // The real environment and file system.

@@ -7,6 +7,8 @@
 #include "board/BoardView.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ExpectedGtp.h"
+#include "tests/support/QtPrinters.h"
+#include "translations/Translations.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -38,10 +40,15 @@ public:
     App()
     {
         qputenv("HOSHI_ENGINE", QByteArray(FAKE_GTP_ENGINE) + " --record " + record().toUtf8());
+        qputenv("HOSHI_ENGINE_NAME", "Pachi");
         delegate.applicationDidFinishLaunching();
         delegate.window()->show();
     }
-    ~App() { qunsetenv("HOSHI_ENGINE"); }
+    ~App()
+    {
+        qunsetenv("HOSHI_ENGINE");
+        qunsetenv("HOSHI_ENGINE_NAME");
+    }
 
     template <typename Controller>
     Controller* screen() const

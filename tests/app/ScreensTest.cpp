@@ -194,3 +194,31 @@ TEST(GameRoad, ADoubleClickActsOnlyWhereItBeganAndSpacePressesNothing)
     pressSpace();
     EXPECT_TRUE(view->findChild<QCheckBox*>("DemonstrationButton")->isChecked()) << "Space ticked the review box";
 }
+
+// Changing the language while a screen shows retranslates it, Qt's own dialogs included.
+TEST(Screens, everyScreenRetranslatesWhenTheLanguageChanges)
+{
+    App app;
+    const auto menuTitles = [&] { return titles(menuButtons(*app.screen<MainMenuViewController>())); };
+    const auto setup = [&] { return setupTexts(*app.screen<GameInfoViewController>()); };
+    const auto pass = [&] { return app.screen<BoardViewController>()->findChild<QPushButton*>("PassButton")->text(); };
+    const auto switchTo = [](const QString& language) {
+        Translations::install(language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    };
+    for (const int language : {1, 0}) {
+        switchTo(kScreenTexts[language].language);
+        EXPECT_EQ(menuTitles(), kScreenTexts[language].menu);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), language == 1 ? "Annuler" : "Cancel");
+    }
+    app.click(app.screen<MainMenuViewController>()->TwoPlayersButton());
+    for (const int language : {1, 0}) {
+        switchTo(kScreenTexts[language].language);
+        EXPECT_EQ(setup(), kScreenTexts[language].setup);
+    }
+    app.click(app.screen<GameInfoViewController>()->PlayButton());
+    for (const char* language : {"Français", "English"}) {
+        switchTo(QString::fromUtf8(language));
+        EXPECT_EQ(pass(), BoardMessages::passTitle());
+    }
+}

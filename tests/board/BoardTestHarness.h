@@ -7,6 +7,8 @@
 #include "board/BoardView.h"
 #include "tests/support/ExpectedGtp.h"
 #include "tests/support/LogCapture.h"
+#include "tests/support/QtPrinters.h"
+#include "translations/Translations.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -34,6 +36,8 @@ inline const QColor kRed(255, 0, 0);
 inline const QString kEnglish = QStringLiteral("English");
 inline const QString kFrench = QStringLiteral("Français");
 inline const QRect kWindowFrame(0, 0, 800, 600);
+// What the board calls its engine here (HOSHI_ENGINE_NAME).
+inline const QString kEngineName = QStringLiteral("Pachi");
 
 inline int colorDistance(const QColor& a, const QColor& b)
 {
@@ -61,9 +65,12 @@ public:
             words << "--genmove" << answer;
         }
         qputenv("HOSHI_ENGINE", (engineCommand.isEmpty() ? (words + game.engineOptions).join(' ') : engineCommand).toUtf8());
+        qputenv("HOSHI_ENGINE_NAME", kEngineName.toUtf8());
+        Translations::install(game.language);
         view = std::make_unique<BoardView>(kWindowFrame, GTPGoGameInfo(game.handicap, game.mainTime), game.player,
                                            game.language, nullptr, [this] { return now; });
         qunsetenv("HOSHI_ENGINE");
+        qunsetenv("HOSHI_ENGINE_NAME");
         if (game.player != GTPGoColorEmpty && engineCommand.isEmpty()) {
             m_StartLines = expectedStartLineList(game.handicap).size();
             m_Player = game.player;
@@ -248,9 +255,3 @@ inline void saveScreenshot(const QImage& image, const QString& name)
 }
 
 } // namespace boardtest
-
-// Lets test failures print texts readably.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
