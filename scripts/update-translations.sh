@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Brings every catalogue in translations/ up to date with the texts of the
-# program (new texts come in unfinished, vanished ones go). With --check, the
-# catalogues are left alone and the script fails if any is not up to date or
-# has an unfinished entry.
+# program (new texts come in unfinished, vanished ones go). Given a language
+# code (de), starts that language's catalogue. With --check, the catalogues are
+# left alone and the script fails if any is not up to date or has an
+# unfinished entry.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 LUPDATE="$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)"
 update() { "$LUPDATE" -silent app board translations -ts "$1" -no-obsolete -locations none; }
 if [ "${1:-}" != "--check" ]; then
+  if [ -n "${1:-}" ]; then
+    "$LUPDATE" -silent app board translations -ts "translations/hoshi_$1.ts" -no-obsolete -locations none \
+      -source-language en -target-language "$1"
+  fi
   for catalogue in translations/hoshi_*.ts; do update "$catalogue"; done
   exit 0
 fi
