@@ -1,23 +1,34 @@
 #include "AppDelegate.h"
 
+#include "app/BoardViewController.h"
+#include "app/GameArchive.h"
+#include "app/GameInfoViewController.h"
 #include "app/MainMenuViewController.h"
 #include "app/ScreenClickGuard.h"
-#include "rules/Log.h"
+#include "board/BoardView.h"
+#include "engine/GTPEngineCommand.h"
+#include "translations/Translations.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QKeySequence>
+#include <QFileDialog>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+const QString kGameFiles = QStringLiteral("*.sgf");
+}
 
 AppDelegate::AppDelegate() : m_window(std::make_unique<QMainWindow>())
 {
     m_window->setWindowTitle(QStringLiteral("hoshi"));
-    // No menu bar or status bar: the central widget is exactly the content.
-    m_window->setFixedSize(ContentWidth, ContentHeight);
-
-    auto* quit = new QAction(m_window.get());
-    quit->setShortcut(QKeySequence::Quit);
-    QObject::connect(quit, &QAction::triggered, m_window.get(), &QMainWindow::close);
-    m_window->addAction(quit);
+    createMenus();
+    // Every screen is 800 x 600; the window is that and the menu bar, and no larger.
+    m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     new ScreenClickGuard(m_window.get());
+    m_window->installEventFilter(this);
 }
 
 // The window goes first, taking the current screen and its engine with it.
@@ -25,18 +36,205 @@ AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    m_window->setCentralWidget(new MainMenuViewController());
+    showMainMenu(m_settings.language());
 }
 
-void AppDelegate::showScreen(QWidget* current, QWidget* screen)
+void AppDelegate::applicationWillTerminate()
 {
-    auto* window = qobject_cast<QMainWindow*>(current->window());
-    if (window == nullptr || window->centralWidget() != current) {
-        Log::write("A screen asked to be replaced but is not the window's content!");
-        delete screen;
+    if (BoardViewController* game = board()) {
+        game->autosave();
+    }
+}
+
+void AppDelegate::setScreen(QWidget* screen)
+{
+    // A game that is left is kept.
+    applicationWillTerminate();
+    screen->setFixedSize(ContentWidth, ContentHeight);
+    // Qt 6 hides the old screen and deletes it later, so a button handler of the
+    // old screen can return safely.
+    m_window->setCentralWidget(screen);
+    // Off the board its keys belong to the controls (the setup's sliders take the arrows).
+    for (QAction* action : m_boardActions) {
+        action->setEnabled(board() != nullptr);
+    }
+}
+
+BoardViewController* AppDelegate::board() const
+{
+    return qobject_cast<BoardViewController*>(m_window->centralWidget());
+}
+
+void AppDelegate::showMainMenu(const QString& language)
+{
+    auto* menu = new MainMenuViewController(language);
+    connect(menu, &MainMenuViewController::GameSetupRequested, this, &AppDelegate::showGameSetup);
+    connect(menu, &MainMenuViewController::LanguageChosen, this,
+            [this](const QString& chosen) { m_settings.setLanguage(chosen); });
+    setScreen(menu);
+}
+
+void AppDelegate::showGameSetup(GTPGoColor playerColor, const QString& language)
+{
+    auto* setup = new GameInfoViewController(playerColor, language);
+    setup->setInitialValues(m_settings.handicap(), m_settings.minutes());
+    connect(setup, &GameInfoViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
+    connect(setup, &GameInfoViewController::GameRequested, this, &AppDelegate::showGame);
+    setScreen(setup);
+}
+
+void AppDelegate::showGame(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor, const QString& language)
+{
+    m_settings.setHandicap(gameInfo.Handicap());
+    m_settings.setMinutes(static_cast<int>(gameInfo.TimeSettings().MainTime()) / 60);
+    auto* game = new BoardViewController(gameInfo, playerColor, language);
+    connect(game, &BoardViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
+    setScreen(game);
+}
+
+void AppDelegate::openGame(const QString& path, std::optional<GTPGoColor> playerColor)
+{
+    QString problem;
+    const SGFReadResult read = GameArchive::read(path, problem);
+    if (!read.Record) {
+        QMessageBox::warning(m_window.get(), tr("Open"), problem);
         return;
     }
-    // Qt 6 hides the old central widget and deletes it later, still parented
-    // to the window, so a button handler of the old screen can return safely.
-    window->setCentralWidget(screen);
+    std::unique_ptr<GTPGoGame> game = read.Record->toGame(m_settings.minutes() * 60);
+    if (game->IsGameOver()) {
+        playerColor = GTPGoColorEmpty;
+    } else if (!playerColor) {
+        playerColor = askHowToGoOn();
+        if (!playerColor) {
+            return;
+        }
+    }
+    auto* screen = new BoardViewController(std::move(game), *playerColor, Translations::current());
+    connect(screen, &BoardViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
+    setScreen(screen);
+}
+
+std::optional<GTPGoColor> AppDelegate::askHowToGoOn()
+{
+    const QString engine = QString::fromStdString(engineName());
+    QMessageBox choice(QMessageBox::Question, tr("Open"), tr("How do you want to go on with this game?"),
+                       QMessageBox::Cancel, m_window.get());
+    const std::pair<QAbstractButton*, GTPGoColor> answers[] = {
+        {choice.addButton(tr("As Black against %1").arg(engine), QMessageBox::AcceptRole), GTPGoColorBlack},
+        {choice.addButton(tr("As White against %1").arg(engine), QMessageBox::AcceptRole), GTPGoColorWhite},
+        {choice.addButton(tr("Two players"), QMessageBox::AcceptRole), GTPGoColorEmpty},
+    };
+    choice.setDefaultButton(static_cast<QPushButton*>(answers[0].first));
+    choice.exec();
+    for (const auto& [button, color] : answers) {
+        if (choice.clickedButton() == button) {
+            return color;
+        }
+    }
+    return std::nullopt;
+}
+
+void AppDelegate::createMenus()
+{
+    m_gameMenu = m_window->menuBar()->addMenu(QString());
+    m_newGame = m_gameMenu->addAction(QString(), this, [this] { showMainMenu(Translations::current()); });
+    m_newGame->setShortcut(QKeySequence::New);
+    m_open = m_gameMenu->addAction(QString(), this, &AppDelegate::open);
+    m_open->setShortcut(QKeySequence::Open);
+    m_saveAs = m_gameMenu->addAction(QString(), this, &AppDelegate::saveAs);
+    m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_boardActions.push_back(m_saveAs);
+    m_gameMenu->addSeparator();
+    m_quit = m_gameMenu->addAction(QString(), m_window.get(), &QMainWindow::close);
+    m_quit->setShortcut(QKeySequence::Quit);
+    m_helpMenu = m_window->menuBar()->addMenu(QString());
+    m_shortcuts = m_helpMenu->addAction(QString(), this, &AppDelegate::showShortcuts);
+    m_about = m_helpMenu->addAction(QString(), this, &AppDelegate::showAbout);
+
+    addBoardShortcut(Qt::Key_P, "PassButton");
+    addBoardShortcut(Qt::Key_R, "DemonstrationButton");
+    addBoardShortcut(Qt::Key_Left, "BackButton");
+    addBoardShortcut(Qt::Key_Right, "NextButton");
+    addBoardShortcut(Qt::Key_Home, "StartButton");
+    addBoardShortcut(Qt::Key_End, "EndButton");
+    retranslateMenus();
+}
+
+QAction* AppDelegate::addBoardShortcut(const QKeySequence& key, const char* control)
+{
+    auto* action = new QAction(m_window.get());
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [this, control] {
+        BoardViewController* game = board();
+        auto* button = game != nullptr ? game->findChild<QAbstractButton*>(control) : nullptr;
+        if (button != nullptr && button->isVisibleTo(game) && button->isEnabled()) {
+            button->click();
+        }
+    });
+    m_window->addAction(action);
+    m_boardActions.push_back(action);
+    return action;
+}
+
+void AppDelegate::retranslateMenus()
+{
+    m_gameMenu->setTitle(tr("&Game"));
+    m_newGame->setText(tr("&New Game"));
+    m_open->setText(tr("&Open…"));
+    m_saveAs->setText(tr("Save &As…"));
+    m_quit->setText(tr("&Quit"));
+    m_helpMenu->setTitle(tr("&Help"));
+    m_shortcuts->setText(tr("&Keyboard Shortcuts"));
+    m_about->setText(tr("&About hoshi"));
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window.get() && event->type() == QEvent::LanguageChange) {
+        retranslateMenus();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void AppDelegate::open()
+{
+    const QString path = QFileDialog::getOpenFileName(m_window.get(), tr("Open"), GameArchive::folder(),
+                                                      tr("Go games (%1)").arg(kGameFiles));
+    if (!path.isEmpty()) {
+        openGame(path);
+    }
+}
+
+void AppDelegate::saveAs()
+{
+    BoardViewController* game = board();
+    if (game == nullptr) {
+        return;
+    }
+    QString path = QFileDialog::getSaveFileName(m_window.get(), tr("Save As"), GameArchive::folder(),
+                                                tr("Go games (%1)").arg(kGameFiles));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QStringLiteral(".sgf"))) {
+        path += QStringLiteral(".sgf");
+    }
+    if (const std::optional<QString> failure = game->saveAs(path)) {
+        QMessageBox::warning(m_window.get(), tr("Save As"), *failure);
+    }
+}
+
+void AppDelegate::showShortcuts()
+{
+    QMessageBox::information(m_window.get(), tr("Keyboard Shortcuts"),
+                             tr("P\tPass\nR\tReview on or off\nLeft, Right\tOne move back or forward in review\n"
+                                "Home, End\tFirst or last move in review\nCtrl+N\tNew game\nCtrl+O\tOpen a game\n"
+                                "Ctrl+S\tSave the game as\nCtrl+Q\tQuit"));
+}
+
+void AppDelegate::showAbout()
+{
+    QMessageBox::about(m_window.get(), tr("About hoshi"),
+                       tr("hoshi %1\nA game of Go on a 9 × 9 board.\nThe engine: %2")
+                           .arg(QCoreApplication::applicationVersion(), QString::fromStdString(engineName())));
 }

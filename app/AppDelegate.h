@@ -1,29 +1,72 @@
 #pragma once
 
+#include "app/UserSettings.h"
+#include "rules/GTPGoColor.h"
+#include "settings/GTPGoGameInfo.h"
+
 #include <QMainWindow>
+#include <QObject>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
-// Owns the one window and decides how a screen replaces another in it.
-class AppDelegate {
+class BoardViewController;
+class QAction;
+class QMenu;
+
+// Owns the one window, its menu bar and shortcuts, and the road between the
+// screens: a screen asks (a signal) and the delegate shows the next one.
+class AppDelegate : public QObject {
+    Q_OBJECT
 public:
     static constexpr int ContentWidth = 800;
     static constexpr int ContentHeight = 600;
 
     AppDelegate();
-    ~AppDelegate();
+    ~AppDelegate() override;
 
-    // Shows the main menu (no language yet, so English) in the window.
+    // Shows the main menu in the remembered language.
     void applicationDidFinishLaunching();
-    void applicationWillTerminate() {}
+    // Keeps the game on the board, if any, before the window goes.
+    void applicationWillTerminate();
 
     QMainWindow* window() const { return m_window.get(); }
 
-    // Makes `screen` the content of the window that holds `current`. The old
-    // screen is deleted from the event loop, not at once: the call usually
-    // comes from one of its own buttons.
-    static void showScreen(QWidget* current, QWidget* screen);
+    void showMainMenu(const QString& language);
+    void showGameSetup(GTPGoColor playerColor, const QString& language);
+    void showGame(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor, const QString& language);
+    // A saved game, continued as the player chooses (asked unless given) or,
+    // when over, reviewed.
+    void openGame(const QString& path, std::optional<GTPGoColor> playerColor = std::nullopt);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setScreen(QWidget* screen);
+    BoardViewController* board() const;
+    void createMenus();
+    void retranslateMenus();
+    // A board control's shortcut does what a click on the control would do now.
+    QAction* addBoardShortcut(const QKeySequence& key, const char* control);
+    // How the player wants to go on with a game: a colour, both, or nothing (cancelled).
+    std::optional<GTPGoColor> askHowToGoOn();
+    void open();
+    void saveAs();
+    void showShortcuts();
+    void showAbout();
+
     std::unique_ptr<QMainWindow> m_window;
+    UserSettings m_settings;
+    QMenu* m_gameMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_newGame = nullptr;
+    QAction* m_open = nullptr;
+    QAction* m_saveAs = nullptr;
+    QAction* m_quit = nullptr;
+    QAction* m_shortcuts = nullptr;
+    QAction* m_about = nullptr;
+    // Enabled only while a game is shown.
+    std::vector<QAction*> m_boardActions;
 };

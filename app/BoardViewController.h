@@ -1,26 +1,32 @@
 #pragma once
 
 #include "rules/GTPGoColor.h"
+#include "rules/GTPGoGame.h"
 #include "settings/GTPGoClock.h"
 #include "settings/GTPGoGameInfo.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 
+class BoardView;
 namespace Ui {
 class BoardViewRoot;
 }
 
-// Hosts the board view, which does all the work of a game; Resign brings
-// back the main menu.
+// Hosts the board view, which does all the work of a game, and keeps the game:
+// written to the archive when it ends or is left, or wherever the player saves it.
 class BoardViewController : public QWidget {
     Q_OBJECT
 public:
     // The time source reaches the game's clock; tests pass their own.
     BoardViewController(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor, const QString& language,
                         QWidget* parent = nullptr, GTPGoClock::TimeSource timeSource = {});
+    // A game read from a file.
+    BoardViewController(std::unique_ptr<GTPGoGame> game, GTPGoColor playerColor, const QString& language,
+                        QWidget* parent = nullptr);
     ~BoardViewController() override;
 
     // Runs once the root view exists: creates the board view with its frame.
@@ -29,13 +35,30 @@ public:
     const GTPGoGameInfo& GameInfo() const { return m_GameInfo; }
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
     const QString& CurrentLanguage() const { return m_CurrentLanguage; }
+    BoardView* boardView() const { return m_BoardView; }
+
+    // The game as a file holds it; "" when no turn was played.
+    std::string gameRecord() const;
+    // Writes the game to the archive unless it has no turn; a failure is logged
+    // and, the first time, shown in the message area.
+    void autosave();
+    // The reason, in the player's language, when the file could not be written.
+    std::optional<QString> saveAs(const QString& path) const;
+
+signals:
+    // Resign: the main menu in this language, after the game is kept.
+    void MainMenuRequested(const QString& language);
 
 private:
-    void returnToMainMenu(const QString& language);
-
     std::unique_ptr<Ui::BoardViewRoot> m_ui;
     GTPGoGameInfo m_GameInfo;
     GTPGoColor m_PlayerColor;
     QString m_CurrentLanguage;
     GTPGoClock::TimeSource m_timeSource;
+    std::unique_ptr<GTPGoGame> m_LoadedGame;
+    BoardView* m_BoardView = nullptr;
+    QDateTime m_Start = QDateTime::currentDateTime();
+    // Chosen at the first save: named by the start time, never another game's file.
+    QString m_AutosavePath;
+    bool m_SaveFailureShown = false;
 };

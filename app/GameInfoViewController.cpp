@@ -1,9 +1,5 @@
 #include "GameInfoViewController.h"
 
-#include "app/AppDelegate.h"
-#include "app/BoardViewController.h"
-#include "app/MainMenuViewController.h"
-#include "settings/GTPGoGameInfo.h"
 #include "translations/Translations.h"
 #include "ui_GameInfoView.h"
 
@@ -73,9 +69,15 @@ void GameInfoViewController::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void GameInfoViewController::setInitialValues(int handicap, int minutes)
+{
+    m_ui->HandicapSlider->setValue(handicap);
+    m_ui->TimeSlider->setValue(minutes);
+}
+
 void GameInfoViewController::goBackToStartScreen()
 {
-    AppDelegate::showScreen(this, new MainMenuViewController(m_CurrentLanguage));
+    emit MainMenuRequested(m_CurrentLanguage);
 }
 
 // The settings come from the two number fields, which is what the player reads.
@@ -83,8 +85,7 @@ void GameInfoViewController::onPlay()
 {
     const std::int32_t handicap = m_ui->NumberHandicapStones->text().toInt();
     const std::int32_t minutes = m_ui->Time->text().toInt();
-    const GTPGoGameInfo gameInfo(handicap, minutes * SecondsPerMinute);
-    AppDelegate::showScreen(this, new BoardViewController(gameInfo, m_PlayerColor, m_CurrentLanguage));
+    emit GameRequested(GTPGoGameInfo(handicap, minutes * SecondsPerMinute), m_PlayerColor, m_CurrentLanguage);
 }
 
 QSlider* GameInfoViewController::HandicapSlider() const { return m_ui->HandicapSlider; }

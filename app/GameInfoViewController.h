@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/GTPGoColor.h"
+#include "settings/GTPGoGameInfo.h"
 
 #include <QString>
 #include <QWidget>
@@ -27,6 +28,8 @@ public:
     void goBackToStartScreen();
     void onPlay();
     void setButtonsAndLabels();
+    // The sliders where the player left them last time.
+    void setInitialValues(int handicap, int minutes);
 
     QSlider* HandicapSlider() const;
     QSlider* TimeSlider() const;
@@ -38,6 +41,10 @@ public:
     QPushButton* PlayButton() const;
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
     const QString& CurrentLanguage() const { return m_CurrentLanguage; }
+
+signals:
+    void MainMenuRequested(const QString& language);
+    void GameRequested(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor, const QString& language);
 
 protected:
     void changeEvent(QEvent* event) override;

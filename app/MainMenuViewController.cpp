@@ -1,7 +1,5 @@
 #include "MainMenuViewController.h"
 
-#include "app/AppDelegate.h"
-#include "app/GameInfoViewController.h"
 #include "engine/GTPEngineCommand.h"
 #include "translations/Translations.h"
 #include "ui_MainMenuView.h"
@@ -46,6 +44,7 @@ void MainMenuViewController::setButtons()
     Translations::install(m_ui->LanguagesButton->currentText());
     retranslate();
     update();
+    emit LanguageChosen(m_ui->LanguagesButton->currentText());
 }
 
 void MainMenuViewController::retranslate()
@@ -87,7 +86,7 @@ void MainMenuViewController::onPlayWithOtherPlayer()
 // The pop-up's choice travels on, not the language this menu was made with.
 void MainMenuViewController::openGameSetup(GTPGoColor playerColor)
 {
-    AppDelegate::showScreen(this, new GameInfoViewController(playerColor, m_ui->LanguagesButton->currentText()));
+    emit GameSetupRequested(playerColor, m_ui->LanguagesButton->currentText());
 }
 
 QComboBox* MainMenuViewController::LanguagesButton() const { return m_ui->LanguagesButton; }

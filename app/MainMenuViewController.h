@@ -41,6 +41,11 @@ public:
     // Null when the menu was made at start.
     const QString& CurrentLanguage() const { return m_CurrentLanguage; }
 
+signals:
+    // A play button: the setup screen for this colour, in the pop-up's language.
+    void GameSetupRequested(GTPGoColor playerColor, const QString& language);
+    void LanguageChosen(const QString& language);
+
 protected:
     void changeEvent(QEvent* event) override;
 

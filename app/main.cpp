@@ -63,6 +63,9 @@ int main(int argc, char** argv)
         const WindowDestroyWatcher watcher(*delegate.window(), [] { QCoreApplication::quit(); });
         delegate.applicationDidFinishLaunching();
         delegate.window()->show();
+        if (!parser.positionalArguments().isEmpty()) {
+            delegate.openGame(parser.positionalArguments().constFirst());
+        }
         result = QApplication::exec();
         delegate.applicationWillTerminate();
     }

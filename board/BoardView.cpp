@@ -2,6 +2,7 @@
 
 #include "rules/Log.h"
 
+#include <QCheckBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRect>
@@ -64,9 +65,16 @@ void adjustClock(GTPGoGame& game, GTPGoGameInfo& viewGameInfo, GTPGoColor player
 
 BoardView::BoardView(const QRect& frame, const GTPGoGameInfo& gameInfo, GTPGoColor playerColor,
                      const QString& language, QWidget* parent, GTPGoClock::TimeSource timeSource)
+    : BoardView(frame, std::make_unique<GTPGoGame>(gameInfo, std::move(timeSource)), playerColor, language, parent)
+{
+}
+
+BoardView::BoardView(const QRect& frame, std::unique_ptr<GTPGoGame> game, GTPGoColor playerColor,
+                     const QString& language, QWidget* parent)
     : QWidget(parent)
-    , m_GameInfo(gameInfo)
+    , m_GameInfo(game->GameInfo())
     , m_PlayerColor(playerColor)
+    , m_GoGame(std::move(game))
     , m_CurrentLanguage(language)
 {
     setGeometry(frame);
@@ -86,7 +94,6 @@ BoardView::BoardView(const QRect& frame, const GTPGoGameInfo& gameInfo, GTPGoCol
         m_ColumnNames.append(QString::asprintf("%c", kFirstColumnName + i));
     }
 
-    m_GoGame = std::make_unique<GTPGoGame>(m_GameInfo, std::move(timeSource));
     adjustClock(*m_GoGame, m_GameInfo, m_PlayerColor);
     m_LastMove = GoBoardPoint::empty();
     m_ForbiddenMove = GoBoardPoint::empty();
@@ -96,8 +103,9 @@ BoardView::BoardView(const QRect& frame, const GTPGoGameInfo& gameInfo, GTPGoCol
     initializeInfoColumn();
     // Moves are reported anywhere in the view; the handlers keep to GoBoardHitbox.
     setMouseTracking(true);
+    showGameSoFar();
 
-    if (!m_IsTwoPlayers) {
+    if (!m_IsTwoPlayers && !m_GoGame->IsGameOver()) {
         startPachi();
         if (m_GTPEngine) {
             m_GTPEngine->clearBoard();
@@ -118,14 +126,34 @@ BoardView::~BoardView()
     }
 }
 
+void BoardView::showGameSoFar()
+{
+    const GTPGoTurn* last = m_GoGame->getLastTurn();
+    if (last != nullptr && last->Move().Point()) {
+        m_LastMove = goPointToBoardPoint(*last->Move().Point());
+    }
+    if (!m_GoGame->IsGameOver()) {
+        return;
+    }
+    if (m_GoGame->End() == GTPGoGameEnd::TwoPasses) {
+        double whiteScore = 0;
+        double blackScore = 0;
+        m_GoGame->velkCounting(whiteScore, blackScore);
+        showMessage([whiteScore, blackScore] { return BoardMessages::score(whiteScore, blackScore); });
+    }
+    // A finished game is there to be looked through.
+    m_DemonstrationButton->setChecked(true);
+    onDemonstration();
+}
+
 void BoardView::initializeBoard()
 {
     {
         std::lock_guard<std::mutex> guard(m_Lock);
         m_StoneList.clear();
-        // Only the handicap stones are on the board of a new game, all black.
+        // A new game holds only its handicap stones; a game read from a file, any.
         for (const auto& [point, color] : m_GoGame->Board().Stones()) {
-            m_StoneList[goPointToBoardPoint(point)] = GTPGoColorBlack;
+            m_StoneList[goPointToBoardPoint(point)] = color;
         }
     }
     m_GoBoardRect = QRectF(m_BorderSize, m_BorderSize, m_BoardSize * m_BoardWidthFactor,

@@ -44,6 +44,10 @@ public:
 
     BoardView(const QRect& frame, const GTPGoGameInfo& gameInfo, GTPGoColor playerColor, const QString& language,
               QWidget* parent = nullptr, GTPGoClock::TimeSource timeSource = {});
+    // A game read from a file, to be continued (against the engine or not) or,
+    // when it is over, looked through in review.
+    BoardView(const QRect& frame, std::unique_ptr<GTPGoGame> game, GTPGoColor playerColor, const QString& language,
+              QWidget* parent = nullptr);
     ~BoardView() override;
 
     // Where intersections are, for whoever points at them.
@@ -51,6 +55,10 @@ public:
     float getPosY(float row) const;
     float StoneRadius() const { return m_StoneRadius; }
     const GTPGoGame& GoGame() const { return *m_GoGame; }
+    const QString& EngineName() const { return m_EngineName; }
+    GTPGoColor PlayerColor() const { return m_PlayerColor; }
+    // A notice of the program's own (a game that could not be saved) in the message area.
+    void showNotice(std::function<QString()> text) { showMessage(std::move(text)); }
 
     // The actions of the info column's controls.
     void onPass();
@@ -66,6 +74,8 @@ public:
 signals:
     // Resign: the application shell shows the main menu in this language.
     void ResignRequested(const QString& language);
+    // However it ended: two passes, a resignation, on time, an engine failure.
+    void GameEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -78,6 +88,8 @@ protected:
 private:
     // Geometry and view model.
     void initializeBoard();
+    // The ring on the last move of a game read from a file, and review if it is over.
+    void showGameSoFar();
     static GTPGoPoint boardPointToGoPoint(const GoBoardPoint& point);
     static GoBoardPoint goPointToBoardPoint(const GTPGoPoint& point);
     // Nearest intersection of a view location inside GoBoardHitbox; nothing outside it.
@@ -126,6 +138,8 @@ private:
     // The engine's answer to a move request was refused or was no move: the player wins.
     void engineGaveNoLegalMove();
     void engineFailed(const QString& reason);
+    // Ends the game other than by two passes, with the message the player reads.
+    void endGame(GTPGoGameEnd how, GTPGoColor winner, std::function<QString()> message);
     // Called by updateClock when the game record reports a loss on time.
     void announceLossOnTime();
 

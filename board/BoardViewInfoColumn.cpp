@@ -223,4 +223,5 @@ void BoardView::setScore()
     showMessage([whiteScore, blackScore] { return BoardMessages::score(whiteScore, blackScore); });
     m_DisplayCount = true;
     update();
+    emit GameEnded();
 }

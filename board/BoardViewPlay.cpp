@@ -137,6 +137,10 @@ void BoardView::pass(GTPGoColor color)
 
 void BoardView::onResign()
 {
+    // Against the engine, leaving a game under way gives it to the engine.
+    if (!m_IsTwoPlayers && !m_GoGame->IsGameOver() && !m_GoGame->Turns().empty()) {
+        m_GoGame->endGame(GTPGoGameEnd::Resignation, getOppositeColor(m_PlayerColor));
+    }
     emit ResignRequested(m_CurrentLanguage);
 }
 
@@ -184,35 +188,32 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
 
 void BoardView::engineHasResigned()
 {
-    if (m_GoGame->IsGameOver()) {
-        return;
-    }
-    m_GoGame->setIsGameOver(true);
-    showMessage([this] { return messages().engineResigned(); });
-    update();
+    endGame(GTPGoGameEnd::Resignation, m_PlayerColor, [this] { return messages().engineResigned(); });
 }
 
 void BoardView::engineGaveNoLegalMove()
 {
-    if (m_GoGame->IsGameOver()) {
-        return;
-    }
-    m_GoGame->setIsGameOver(true);
-    showMessage([this] { return messages().engineGaveNoLegalMove(); });
-    update();
+    endGame(GTPGoGameEnd::Forfeit, m_PlayerColor, [this] { return messages().engineGaveNoLegalMove(); });
 }
 
 void BoardView::engineFailed(const QString& /*reason*/)
 {
     // The engine link has logged the reason; the player gets a message instead.
+    const bool neverStarted =
+        m_GTPEngine != nullptr && m_GTPEngine->failure() == GTPGoEngineWrapper::Failure::NotStarted;
+    endGame(GTPGoGameEnd::Void, GTPGoColorEmpty,
+            neverStarted ? &BoardMessages::engineNotStarted : &BoardMessages::engineDied);
+}
+
+void BoardView::endGame(GTPGoGameEnd how, GTPGoColor winner, std::function<QString()> message)
+{
     if (m_GoGame->IsGameOver()) {
         return;
     }
-    m_GoGame->setIsGameOver(true);
-    const bool neverStarted =
-        m_GTPEngine != nullptr && m_GTPEngine->failure() == GTPGoEngineWrapper::Failure::NotStarted;
-    showMessage(neverStarted ? &BoardMessages::engineNotStarted : &BoardMessages::engineDied);
+    m_GoGame->endGame(how, winner);
+    showMessage(std::move(message));
     update();
+    emit GameEnded();
 }
 
 void BoardView::announceLossOnTime()
@@ -222,4 +223,5 @@ void BoardView::announceLossOnTime()
         return;
     }
     showMessage([this] { return messages().engineLostOnTime(); });
+    emit GameEnded();
 }

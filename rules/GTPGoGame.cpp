@@ -70,9 +70,9 @@ void GTPGoGame::endByPasses()
     double whiteScore = 0;
     double blackScore = 0;
     velkCounting(whiteScore, blackScore);
-    m_IsGameOver = true;
     m_Result = GTPGoGameResult(whiteScore > blackScore ? GTPGoColorWhite : GTPGoColorBlack,
                                std::fabs(whiteScore - blackScore), blackScore, whiteScore, false);
+    endGame(GTPGoGameEnd::TwoPasses, whiteScore == blackScore ? GTPGoColorEmpty : m_Result->WinnerColor());
 }
 
 void GTPGoGame::recomputeKoPoint()
@@ -109,9 +109,16 @@ bool GTPGoGame::updateClock()
 {
     const bool lost = m_Clock.update(m_ColorToMove);
     if (lost) {
-        m_IsGameOver = true;
+        endGame(GTPGoGameEnd::Time, getOppositeColor(m_ColorToMove));
     }
     return lost;
+}
+
+void GTPGoGame::endGame(GTPGoGameEnd how, GTPGoColor winner)
+{
+    m_IsGameOver = true;
+    m_End = how;
+    m_Winner = winner;
 }
 
 void GTPGoGame::setPause(bool pause)

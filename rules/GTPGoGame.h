@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GTPGoBoard.h"
+#include "GTPGoGameEnd.h"
 #include "GTPGoGameResult.h"
 #include "GTPGoMove.h"
 #include "GTPGoMoveMessage.h"
@@ -27,6 +28,8 @@ public:
     // Charges the side to move; true (and the game over) when it lost on time.
     bool updateClock();
     void setPause(bool pause);
+    // Ends the game other than by two passes (which end it in playMove).
+    void endGame(GTPGoGameEnd how, GTPGoColor winner);
 
     // Stones on the board; White's score includes komi.
     void velkCounting(double& whiteScore, double& blackScore) const;
@@ -53,6 +56,9 @@ public:
     const std::optional<GTPGoGameResult>& Result() const { return m_Result; }
     void setResult(std::optional<GTPGoGameResult> v) { m_Result = v; }
     bool IsPause() const { return m_IsPause; }
+    GTPGoGameEnd End() const { return m_End; }
+    // The winning side; Empty for a draw, a void or an unfinished game.
+    GTPGoColor Winner() const { return m_Winner; }
     GTPGoTurn* CurrentNode() const { return m_CurrentNode; }
     void setCurrentNode(GTPGoTurn* v) { m_CurrentNode = v; }
 
@@ -73,5 +79,7 @@ private:
     bool m_IsGameOver = false;
     std::optional<GTPGoGameResult> m_Result;
     bool m_IsPause = false;
+    GTPGoGameEnd m_End = GTPGoGameEnd::None;
+    GTPGoColor m_Winner = GTPGoColorEmpty;
     GTPGoTurn* m_CurrentNode = nullptr;
 };

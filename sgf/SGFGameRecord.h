@@ -1,8 +1,10 @@
 #pragma once
 
+#include "rules/GTPGoGame.h"
 #include "rules/GTPGoMove.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +13,15 @@
 struct SGFGameRecord {
     // "hoshi:" and the program's version, the default Application.
     static std::string hoshiApplication();
+    // A game as hoshi keeps it: settings, every move and the result. Names,
+    // date, times and rules are the caller's to fill in.
+    static SGFGameRecord fromGame(const GTPGoGame& game);
+    // The game this record describes, every move replayed, ended as its result
+    // says; main time from the record, else the given one. A record that
+    // SGFReader has read always replays.
+    std::unique_ptr<GTPGoGame> toGame(std::int32_t mainTime, GTPGoClock::TimeSource timeSource = {}) const;
+    // "B+3.0", "W+R", "B+T", "W+F", "Void", "0" for a draw, "?" for a game not over.
+    static std::string resultText(const GTPGoGame& game);
 
     std::int32_t BoardSize = 9;
     double Komi = 0.0;

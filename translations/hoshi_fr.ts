@@ -2,6 +2,103 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>How do you want to go on with this game?</source>
+        <translation>Comment veux-tu continuer cette partie ?</translation>
+    </message>
+    <message>
+        <source>As Black against %1</source>
+        <translation>Avec noir contre %1</translation>
+    </message>
+    <message>
+        <source>As White against %1</source>
+        <translation>Avec blanc contre %1</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>À deux joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>&amp;About hoshi</source>
+        <translation>À &amp;propos de hoshi</translation>
+    </message>
+    <message>
+        <source>Go games (%1)</source>
+        <translation>Parties de go (%1)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>P	Pass
+R	Review on or off
+Left, Right	One move back or forward in review
+Home, End	First or last move in review
+Ctrl+N	New game
+Ctrl+O	Open a game
+Ctrl+S	Save the game as
+Ctrl+Q	Quit</source>
+        <translation>P	Passer
+R	Revoir les coups ou revenir au jeu
+Gauche, Droite	Un coup en arrière ou en avant en revue
+Début, Fin	Premier ou dernier coup en revue
+Ctrl+N	Nouvelle partie
+Ctrl+O	Ouvrir une partie
+Ctrl+S	Enregistrer la partie sous
+Ctrl+Q	Quitter</translation>
+    </message>
+    <message>
+        <source>About hoshi</source>
+        <translation>À propos de hoshi</translation>
+    </message>
+    <message>
+        <source>hoshi %1
+A game of Go on a 9 × 9 board.
+The engine: %2</source>
+        <translation>hoshi %1
+Un jeu de go sur un goban 9 × 9.
+Le moteur : %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardMessages</name>
     <message>
         <source>You can&apos;t capture back right away! This is the Ko rule.</source>
@@ -87,6 +184,80 @@ La partie est terminée.</translation>
     <message>
         <source>Review previous moves</source>
         <translation>Revoir les derniers coups</translation>
+    </message>
+</context>
+<context>
+    <name>BoardViewController</name>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+</context>
+<context>
+    <name>GameArchive</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>La partie n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>the point is taken.</source>
+        <translation>le point est déjà pris.</translation>
+    </message>
+    <message>
+        <source>it would be suicide.</source>
+        <translation>ce serait un suicide.</translation>
+    </message>
+    <message>
+        <source>it takes back a ko at once.</source>
+        <translation>il reprend un ko tout de suite.</translation>
+    </message>
+    <message>
+        <source>it is the other side&apos;s turn.</source>
+        <translation>c&apos;est au tour de l&apos;autre camp.</translation>
+    </message>
+    <message>
+        <source>This is not a game file that hoshi can read (SGF).</source>
+        <translation>Ce n&apos;est pas un fichier de partie que hoshi sait lire (SGF).</translation>
+    </message>
+    <message>
+        <source>The file ends before its game does: it is incomplete.</source>
+        <translation>Le fichier se termine avant sa partie : il est incomplet.</translation>
+    </message>
+    <message>
+        <source>The file holds a game other than Go.</source>
+        <translation>Le fichier contient un autre jeu que le go.</translation>
+    </message>
+    <message>
+        <source>The board is %1; hoshi plays on 9 × 9 only.</source>
+        <translation>Le goban fait %1 ; hoshi ne joue que sur 9 × 9.</translation>
+    </message>
+    <message>
+        <source>The game starts from stones set up where hoshi would not put its handicap stones.</source>
+        <translation>La partie commence avec des pierres posées là où hoshi ne mettrait pas ses pierres de handicap.</translation>
+    </message>
+    <message>
+        <source>Move %1 (%2) is off the board.</source>
+        <translation>Le coup %1 (%2) est hors du goban.</translation>
+    </message>
+    <message>
+        <source>Move %1 (%2) is not legal here: %3</source>
+        <translation>Le coup %1 (%2) n&apos;est pas permis ici : %3</translation>
+    </message>
+    <message>
+        <source>Move %1 (%2) comes after the end of the game.</source>
+        <translation>Le coup %1 (%2) vient après la fin de la partie.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a game of hoshi&apos;s.</source>
+        <translation>Le fichier est trop grand pour être une partie de hoshi.</translation>
     </message>
 </context>
 <context>

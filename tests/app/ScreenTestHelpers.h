@@ -7,6 +7,7 @@
 #include "board/BoardView.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ExpectedGtp.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/QtPrinters.h"
 #include "translations/Translations.h"
 
@@ -18,7 +19,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,12 +40,15 @@ Controller* currentScreen(const AppDelegate& delegate)
 // The application as it starts, against the fake engine recording what it receives.
 class App {
 public:
-    App()
+    // A fresh profile unless told to keep the last one.
+    explicit App(bool freshProfile = true) : m_Fresh(freshProfile && forgetProfile())
     {
         qputenv("HOSHI_ENGINE", QByteArray(FAKE_GTP_ENGINE) + " --record " + record().toUtf8());
         qputenv("HOSHI_ENGINE_NAME", "Pachi");
         delegate.applicationDidFinishLaunching();
         delegate.window()->show();
+        // Shortcuts of the window reach it only while it is active.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(delegate.window()));
     }
     ~App()
     {
@@ -64,6 +70,16 @@ public:
                                               : QStringList();
     }
 
+private:
+    static bool forgetProfile()
+    {
+        QSettings(QStringLiteral("hoshi"), QStringLiteral("hoshi")).clear();
+        return true;
+    }
+
+    bool m_Fresh;
+
+public:
     AppDelegate delegate;
 
 private:

@@ -2,6 +2,7 @@
 #include "ScreenTestHelpers.h"
 
 #include <QCheckBox>
+#include <QMenuBar>
 #include <QWindow>
 
 namespace {
@@ -46,7 +47,8 @@ TEST(Screens, theMenuStartsInEnglishInAFixedWindowAndEachLanguageTravelsToTheSet
 {
     App app;
     EXPECT_EQ(app.delegate.window()->windowTitle(), "hoshi");
-    EXPECT_EQ(app.delegate.window()->size(), QSize(800, 600));
+    EXPECT_EQ(app.delegate.window()->centralWidget()->size(), QSize(800, 600));
+    EXPECT_EQ(app.delegate.window()->height(), 600 + app.delegate.window()->menuBar()->height());
     EXPECT_EQ(app.delegate.window()->minimumSize(), app.delegate.window()->maximumSize());
     auto* menu = app.screen<MainMenuViewController>();
     ASSERT_EQ(menu->LanguagesButton()->count(), 2);
@@ -69,7 +71,7 @@ TEST(Screens, theMenuStartsInEnglishInAFixedWindowAndEachLanguageTravelsToTheSet
         }
     }
     // A setup screen without a language speaks English, and so does the menu it goes back to.
-    app.delegate.window()->setCentralWidget(new GameInfoViewController(GTPGoColorEmpty, QString()));
+    app.delegate.showGameSetup(GTPGoColorEmpty, QString());
     auto* setup = app.screen<GameInfoViewController>();
     EXPECT_EQ(setupTexts(*setup), kScreenTexts[0].setup);
     app.click(setup->BackButton());

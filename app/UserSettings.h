@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+// What hoshi remembers between runs (~/.config/hoshi/hoshi.conf, following
+// XDG_CONFIG_HOME): the language and the last setup chosen. A fresh profile,
+// and a file that cannot be read or holds nonsense, give the defaults:
+// English, no handicap, five minutes.
+class UserSettings {
+public:
+    UserSettings();
+
+    QString language() const;
+    void setLanguage(const QString& language);
+    int handicap() const;
+    void setHandicap(int stones);
+    int minutes() const;
+    void setMinutes(int minutes);
+
+private:
+    int number(const char* key, int lowest, int highest, int fallback) const;
+
+    QSettings m_Settings;
+    // False when the file exists but cannot be read: then nothing read from it counts.
+    bool m_Readable;
+};
