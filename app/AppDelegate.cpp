@@ -58,11 +58,36 @@ void AppDelegate::setScreen(QWidget* screen)
     for (QAction* action : m_boardActions) {
         action->setEnabled(board() != nullptr);
     }
+    if (board() != nullptr) {
+        connect(board()->boardView(), &BoardView::PlayChanged, this, &AppDelegate::refreshTakeBack);
+    }
+    refreshTakeBack();
+    refreshTitle();
 }
 
 BoardViewController* AppDelegate::board() const
 {
     return qobject_cast<BoardViewController*>(m_window->centralWidget());
+}
+
+void AppDelegate::refreshTitle()
+{
+    const BoardView* view = board() != nullptr ? board()->boardView() : nullptr;
+    m_window->setWindowTitle(view == nullptr || view->PlayerColor() == GTPGoColorEmpty
+                                 ? QStringLiteral("hoshi")
+                                 : QStringLiteral("hoshi — ") + engineDescription(view->GoGame().GameInfo().Level()));
+}
+
+void AppDelegate::refreshTakeBack()
+{
+    m_takeBack->setEnabled(board() != nullptr && board()->boardView()->canTakeBack());
+}
+
+QString AppDelegate::engineDescription(int level)
+{
+    const std::optional<GTPEngineCommand> engine = locateEngine(level);
+    const QString name = QString::fromStdString(engine ? engine->Name : engineName());
+    return engine && engine->TakesLevel && level > 0 ? tr("%1, level %2").arg(name).arg(level) : name;
 }
 
 void AppDelegate::showMainMenu(const QString& language)
@@ -77,7 +102,7 @@ void AppDelegate::showMainMenu(const QString& language)
 void AppDelegate::showGameSetup(GTPGoColor playerColor, const QString& language)
 {
     auto* setup = new GameInfoViewController(playerColor, language);
-    setup->setInitialValues(m_settings.handicap(), m_settings.minutes());
+    setup->setInitialValues(m_settings.handicap(), m_settings.minutes(), m_settings.level());
     connect(setup, &GameInfoViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
     connect(setup, &GameInfoViewController::GameRequested, this, &AppDelegate::showGame);
     setScreen(setup);
@@ -87,6 +112,9 @@ void AppDelegate::showGame(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor
 {
     m_settings.setHandicap(gameInfo.Handicap());
     m_settings.setMinutes(static_cast<int>(gameInfo.TimeSettings().MainTime()) / 60);
+    if (gameInfo.Level() > 0) {
+        m_settings.setLevel(gameInfo.Level());
+    }
     auto* game = new BoardViewController(gameInfo, playerColor, language);
     connect(game, &BoardViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
     setScreen(game);
@@ -101,6 +129,7 @@ void AppDelegate::openGame(const QString& path, std::optional<GTPGoColor> player
         return;
     }
     std::unique_ptr<GTPGoGame> game = read.Record->toGame(m_settings.minutes() * 60);
+    game->GameInfo().setLevel(m_settings.level());
     if (game->IsGameOver()) {
         playerColor = GTPGoColorEmpty;
     } else if (!playerColor) {
@@ -144,6 +173,12 @@ void AppDelegate::createMenus()
     m_saveAs = m_gameMenu->addAction(QString(), this, &AppDelegate::saveAs);
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_boardActions.push_back(m_saveAs);
+    m_takeBack = m_gameMenu->addAction(QString(), this, [this] {
+        if (BoardViewController* game = board()) {
+            game->boardView()->takeBack();
+        }
+    });
+    m_takeBack->setShortcut(QKeySequence::Undo);
     m_gameMenu->addSeparator();
     m_quit = m_gameMenu->addAction(QString(), m_window.get(), &QMainWindow::close);
     m_quit->setShortcut(QKeySequence::Quit);
@@ -182,6 +217,7 @@ void AppDelegate::retranslateMenus()
     m_newGame->setText(tr("&New Game"));
     m_open->setText(tr("&Open…"));
     m_saveAs->setText(tr("Save &As…"));
+    m_takeBack->setText(tr("&Take Back Move"));
     m_quit->setText(tr("&Quit"));
     m_helpMenu->setTitle(tr("&Help"));
     m_shortcuts->setText(tr("&Keyboard Shortcuts"));
@@ -192,6 +228,7 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_window.get() && event->type() == QEvent::LanguageChange) {
         retranslateMenus();
+        refreshTitle();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -234,7 +271,9 @@ void AppDelegate::showShortcuts()
 
 void AppDelegate::showAbout()
 {
+    const BoardView* view = board() != nullptr ? board()->boardView() : nullptr;
+    const int level = view != nullptr ? view->GoGame().GameInfo().Level() : m_settings.level();
     QMessageBox::about(m_window.get(), tr("About hoshi"),
                        tr("hoshi %1\nA game of Go on a 9 × 9 board.\nThe engine: %2")
-                           .arg(QCoreApplication::applicationVersion(), QString::fromStdString(engineName())));
+                           .arg(QCoreApplication::applicationVersion(), engineDescription(level)));
 }

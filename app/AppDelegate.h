@@ -56,6 +56,11 @@ private:
     void saveAs();
     void showShortcuts();
     void showAbout();
+    // The engine a game at this level would play: "GNU Go, level 3", "katago".
+    static QString engineDescription(int level);
+    void refreshTakeBack();
+    // "hoshi", or on a game against the engine "hoshi — GNU Go, level 3".
+    void refreshTitle();
 
     std::unique_ptr<QMainWindow> m_window;
     UserSettings m_settings;
@@ -64,6 +69,7 @@ private:
     QAction* m_newGame = nullptr;
     QAction* m_open = nullptr;
     QAction* m_saveAs = nullptr;
+    QAction* m_takeBack = nullptr;
     QAction* m_quit = nullptr;
     QAction* m_shortcuts = nullptr;
     QAction* m_about = nullptr;

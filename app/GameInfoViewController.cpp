@@ -1,5 +1,6 @@
 #include "GameInfoViewController.h"
 
+#include "engine/GTPEngineCommand.h"
 #include "translations/Translations.h"
 #include "ui_GameInfoView.h"
 
@@ -7,6 +8,8 @@ namespace {
 constexpr int MaximumHandicap = 9;
 constexpr int MaximumMinutes = 15;
 constexpr int InitialMinutes = 5;
+constexpr int MinimumLevel = 1;
+constexpr int MaximumLevel = 10;
 constexpr int SecondsPerMinute = 60;
 }
 
@@ -15,7 +18,12 @@ GameInfoViewController::GameInfoViewController(GTPGoColor playerColor, const QSt
       m_CurrentLanguage(language)
 {
     m_ui->setupUi(this);
+    const std::optional<GTPEngineCommand> engine = locateEngine();
+    m_HasLevel = playerColor != GTPGoColorEmpty && engine && engine->TakesLevel;
     viewDidLoad();
+    layOutRows();
+    connect(m_ui->LevelSlider, &QSlider::valueChanged, this,
+            [this](int level) { m_ui->Level->setText(QString::number(level)); });
     // Tracking makes valueChanged follow the thumb while it is dragged.
     connect(m_ui->HandicapSlider, &QSlider::valueChanged, this, &GameInfoViewController::onHandicapSliderDrag);
     connect(m_ui->TimeSlider, &QSlider::valueChanged, this, &GameInfoViewController::onTimeSliderDrag);
@@ -33,6 +41,8 @@ void GameInfoViewController::viewDidLoad()
     m_ui->TimeSlider->setRange(0, MaximumMinutes);
     m_ui->TimeSlider->setTracking(true);
     m_ui->TimeSlider->setValue(InitialMinutes);
+    m_ui->LevelSlider->setRange(MinimumLevel, MaximumLevel);
+    m_ui->LevelSlider->setTracking(true);
     onHandicapSliderDrag();
     onTimeSliderDrag();
     setButtonsAndLabels();
@@ -58,6 +68,8 @@ void GameInfoViewController::setButtonsAndLabels()
     m_ui->BackButton->setText(tr("Back"));
     m_ui->TimeLabel->setText(tr("Time"));
     m_ui->StonesLabel->setText(tr("stones"));
+    m_ui->HandicapLabel->setText(tr("Handicap"));
+    m_ui->LevelLabel->setText(tr("Level"));
 }
 
 void GameInfoViewController::changeEvent(QEvent* event)
@@ -69,10 +81,31 @@ void GameInfoViewController::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void GameInfoViewController::setInitialValues(int handicap, int minutes)
+void GameInfoViewController::setInitialValues(int handicap, int minutes, int level)
 {
     m_ui->HandicapSlider->setValue(handicap);
     m_ui->TimeSlider->setValue(minutes);
+    m_ui->LevelSlider->setValue(level);
+    m_ui->Level->setText(QString::number(m_ui->LevelSlider->value()));
+}
+
+void GameInfoViewController::layOutRows()
+{
+    const std::vector<std::vector<QWidget*>> rows = {
+        {m_ui->HandicapLabel, m_ui->HandicapSlider, m_ui->NumberHandicapStones, m_ui->StonesLabel},
+        {m_ui->TimeLabel, m_ui->TimeSlider, m_ui->Time},
+        {m_ui->LevelLabel, m_ui->LevelSlider, m_ui->Level}};
+    for (QWidget* widget : rows.back()) {
+        widget->setVisible(m_HasLevel);
+    }
+    // Between the top of the screen and the buttons, as the two rows always were.
+    const int first = m_HasLevel ? 150 : 190;
+    const int spacing = m_HasLevel ? 80 : 100;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (QWidget* widget : rows[row]) {
+            widget->move(widget->x(), first + spacing * static_cast<int>(row));
+        }
+    }
 }
 
 void GameInfoViewController::goBackToStartScreen()
@@ -85,7 +118,9 @@ void GameInfoViewController::onPlay()
 {
     const std::int32_t handicap = m_ui->NumberHandicapStones->text().toInt();
     const std::int32_t minutes = m_ui->Time->text().toInt();
-    emit GameRequested(GTPGoGameInfo(handicap, minutes * SecondsPerMinute), m_PlayerColor, m_CurrentLanguage);
+    GTPGoGameInfo gameInfo(handicap, minutes * SecondsPerMinute);
+    gameInfo.setLevel(m_HasLevel ? m_ui->Level->text().toInt() : 0);
+    emit GameRequested(gameInfo, m_PlayerColor, m_CurrentLanguage);
 }
 
 QSlider* GameInfoViewController::HandicapSlider() const { return m_ui->HandicapSlider; }
@@ -94,5 +129,7 @@ QLabel* GameInfoViewController::NumberHandicapStones() const { return m_ui->Numb
 QLabel* GameInfoViewController::Time() const { return m_ui->Time; }
 QLabel* GameInfoViewController::TimeLabel() const { return m_ui->TimeLabel; }
 QLabel* GameInfoViewController::StonesLabel() const { return m_ui->StonesLabel; }
+QSlider* GameInfoViewController::LevelSlider() const { return m_ui->LevelSlider; }
+QLabel* GameInfoViewController::LevelLabel() const { return m_ui->LevelLabel; }
 QPushButton* GameInfoViewController::BackButton() const { return m_ui->BackButton; }
 QPushButton* GameInfoViewController::PlayButton() const { return m_ui->PlayButton; }

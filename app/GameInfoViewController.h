@@ -29,7 +29,7 @@ public:
     void onPlay();
     void setButtonsAndLabels();
     // The sliders where the player left them last time.
-    void setInitialValues(int handicap, int minutes);
+    void setInitialValues(int handicap, int minutes, int level);
 
     QSlider* HandicapSlider() const;
     QSlider* TimeSlider() const;
@@ -37,6 +37,8 @@ public:
     QLabel* Time() const;
     QLabel* TimeLabel() const;
     QLabel* StonesLabel() const;
+    QSlider* LevelSlider() const;
+    QLabel* LevelLabel() const;
     QPushButton* BackButton() const;
     QPushButton* PlayButton() const;
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
@@ -50,7 +52,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Two rows (handicap, time), or three with the engine's level, evenly down the screen.
+    void layOutRows();
+
     std::unique_ptr<Ui::GameInfoView> m_ui;
+    // Only GNU Go, found by hoshi, takes a level; two players have no engine.
+    bool m_HasLevel = false;
     GTPGoColor m_PlayerColor;
     QString m_CurrentLanguage;
 };

@@ -7,6 +7,10 @@ namespace {
 constexpr int MaximumHandicap = 9;
 constexpr int MaximumMinutes = 15;
 constexpr int DefaultMinutes = 5;
+constexpr int MinimumLevel = 1;
+constexpr int MaximumLevel = 10;
+// GNU Go's levels differ little on 9 x 9; the lowest answers fastest and loses most.
+constexpr int DefaultLevel = 1;
 }
 
 UserSettings::UserSettings()
@@ -47,6 +51,16 @@ int UserSettings::minutes() const
 void UserSettings::setMinutes(int minutes)
 {
     m_Settings.setValue(QStringLiteral("minutes"), minutes);
+}
+
+int UserSettings::level() const
+{
+    return number("level", MinimumLevel, MaximumLevel, DefaultLevel);
+}
+
+void UserSettings::setLevel(int level)
+{
+    m_Settings.setValue(QStringLiteral("level"), level);
 }
 
 int UserSettings::number(const char* key, int lowest, int highest, int fallback) const

@@ -17,6 +17,9 @@ public:
     void setHandicap(int stones);
     int minutes() const;
     void setMinutes(int minutes);
+    // GNU Go's strength; by default 1, which a beginner can beat now and then.
+    int level() const;
+    void setLevel(int level);
 
 private:
     int number(const char* key, int lowest, int highest, int fallback) const;

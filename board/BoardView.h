@@ -70,12 +70,19 @@ public:
     void onEnd();
     // The once-a-second clock tick.
     void updateClock();
+    // Against the engine, on the player's turn: the player's last move and the
+    // engine's answer; between two players, the last move. Not in review, nor
+    // after a game ended otherwise than by two passes.
+    bool canTakeBack() const;
+    void takeBack();
 
 signals:
     // Resign: the application shell shows the main menu in this language.
     void ResignRequested(const QString& language);
     // However it ended: two passes, a resignation, on time, an engine failure.
     void GameEnded();
+    // A move was played or taken back, the game ended, review was entered or left.
+    void PlayChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -138,6 +145,9 @@ private:
     // The engine's answer to a move request was refused or was no move: the player wins.
     void engineGaveNoLegalMove();
     void engineFailed(const QString& reason);
+    void engineRefusedUndo();
+    // A move was recorded: keeps the message shown before it, for a take back.
+    void notePly();
     // Ends the game other than by two passes, with the message the player reads.
     void endGame(GTPGoGameEnd how, GTPGoColor winner, std::function<QString()> message);
     // Called by updateClock when the game record reports a loss on time.
@@ -163,6 +173,8 @@ private:
     QString m_CurrentLanguage;
     QString m_EngineName;
     std::function<QString()> m_Message;
+    std::vector<std::function<QString()>> m_MessagesBefore;
+    bool m_ResyncOnUndoRefused = false;
     bool m_IsTwoPlayers = false;
     bool m_IsDemonstration = false;
     QStringList m_ColumnNames;

@@ -10,6 +10,8 @@
 
 #include <QLabel>
 
+#include <utility>
+
 void BoardView::showMessage(std::function<QString()> text)
 {
     // Kept as a way to make the text, so that a change of language retranslates it.
@@ -30,13 +32,14 @@ void BoardView::showChanges(const std::vector<GTPGoPoint>& removals, const std::
 
 void BoardView::startPachi()
 {
-    const std::optional<GTPEngineCommand> engine = locateEngine();
+    const std::optional<GTPEngineCommand> engine = locateEngine(m_GameInfo.Level());
     m_EngineName = QString::fromStdString(engine ? engine->Name : engineName());
     m_GTPEngine = new GTPGoEngineWrapper(QStringLiteral("Pachi UTC"), engine, this);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasPlayed, this, &BoardView::engineHasPlayed);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasResigned, this, &BoardView::engineHasResigned);
     connect(m_GTPEngine, &GTPGoEngineWrapper::EngineFailed, this, &BoardView::engineFailed);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasAnsweredUnusableMove, this, &BoardView::engineGaveNoLegalMove);
+    connect(m_GTPEngine, &GTPGoEngineWrapper::UndoRefused, this, &BoardView::engineRefusedUndo);
 }
 
 void BoardView::catchUpGame()
@@ -84,6 +87,7 @@ bool BoardView::playMove(QPointF location)
         return false;
     }
 
+    notePly();
     const GTPGoTurn& turn = *m_GoGame->getLastTurn();
     showChanges(turn.KilledStones().value_or(std::vector<GTPGoPoint>()), {move});
     refreshClockFields();
@@ -118,10 +122,12 @@ void BoardView::pass(GTPGoColor color)
     GTPGoMoveMessage message = GTPGoMessageNone;
     if (!m_GoGame->playMove(GTPGoMove::pass(color), message)) {
         if (m_GoGame->IsGameOver()) {
+            notePly();
             setScore();
         }
         return;
     }
+    notePly();
     refreshClockFields();
     m_LastMove.setX(-1);
     if (!m_IsTwoPlayers && m_GTPEngine != nullptr) {
@@ -133,6 +139,76 @@ void BoardView::pass(GTPGoColor color)
         }
     }
     update();
+}
+
+void BoardView::notePly()
+{
+    m_MessagesBefore.push_back(m_Message);
+    emit PlayChanged();
+}
+
+bool BoardView::canTakeBack() const
+{
+    const GTPGoGame& game = *m_GoGame;
+    const bool endedByPasses = game.End() == GTPGoGameEnd::TwoPasses;
+    if (m_IsDemonstration || (game.IsGameOver() && !endedByPasses)) {
+        return false;
+    }
+    if (m_IsTwoPlayers || endedByPasses) {
+        return endedByPasses || !game.Turns().empty();
+    }
+    // The player's turn, with a move of the player's own to take back.
+    const auto& turns = game.Turns();
+    return toPlay() == m_PlayerColor && turns.size() >= 2 && turns[turns.size() - 2]->Move().Color() == m_PlayerColor;
+}
+
+void BoardView::takeBack()
+{
+    if (!canTakeBack()) {
+        return;
+    }
+    // Against the engine, back to before the player's last move; the engine
+    // undoes what it knows of: every turn, and the ending pass if it made it.
+    int undos = 0;
+    GTPGoColor taken = GTPGoColorEmpty;
+    do {
+        const bool endingPass = m_GoGame->End() == GTPGoGameEnd::TwoPasses;
+        taken = endingPass ? toPlay() : m_GoGame->getLastTurn()->Move().Color();
+        undos += endingPass && taken == m_PlayerColor ? 0 : 1;
+        m_GoGame->takeBack();
+        m_Message = m_MessagesBefore.empty() ? std::function<QString()>() : m_MessagesBefore.back();
+        if (!m_MessagesBefore.empty()) {
+            m_MessagesBefore.pop_back();
+        }
+    } while (!m_IsTwoPlayers && taken != m_PlayerColor);
+
+    if (!m_IsTwoPlayers && m_GTPEngine != nullptr) {
+        m_ResyncOnUndoRefused = true;
+        for (int i = 0; i < undos; ++i) {
+            m_GTPEngine->undo();
+        }
+    }
+    initializeBoard();
+    const GTPGoTurn* last = m_GoGame->getLastTurn();
+    m_LastMove = last != nullptr && last->Move().Point() ? goPointToBoardPoint(*last->Move().Point())
+                                                         : GoBoardPoint::empty();
+    m_ForbiddenMove.setX(-1);
+    m_DisplayCount = false;
+    showMessage(m_Message);
+    refreshClockFields();
+    update();
+    emit PlayChanged();
+}
+
+void BoardView::engineRefusedUndo()
+{
+    // An engine without "undo" is brought up to date as a new game is.
+    if (!std::exchange(m_ResyncOnUndoRefused, false)) {
+        return;
+    }
+    m_GTPEngine->clearBoard();
+    m_GTPEngine->setGameInfo(m_GameInfo);
+    catchUpGame();
 }
 
 void BoardView::onResign()
@@ -156,6 +232,7 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
     if (!m_GoGame->playMove(move, message)) {
         // A refused pass is the second pass, which ended the game.
         if (m_GoGame->IsGameOver()) {
+            notePly();
             setScore();
             // The count numbers belong to the current position; leaving review shows them.
             if (m_IsDemonstration) {
@@ -168,6 +245,7 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
         engineGaveNoLegalMove();
         return;
     }
+    notePly();
     refreshClockFields();
     if (move.IsPass()) {
         // In review the ring marks the reviewed move, which this pass does not change.
@@ -214,6 +292,7 @@ void BoardView::endGame(GTPGoGameEnd how, GTPGoColor winner, std::function<QStri
     showMessage(std::move(message));
     update();
     emit GameEnded();
+    emit PlayChanged();
 }
 
 void BoardView::announceLossOnTime()

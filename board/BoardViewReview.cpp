@@ -35,6 +35,7 @@ void BoardView::onDemonstration()
     m_DisplayCount = !m_IsDemonstration && m_GoGame->Result().has_value();
     m_DisplayMouseOver = !m_IsDemonstration;
     update();
+    emit PlayChanged();
 }
 
 void BoardView::onStart()

@@ -22,7 +22,7 @@ GTPEngineLocator::GTPEngineLocator()
 {
 }
 
-std::optional<GTPEngineCommand> GTPEngineLocator::locate() const
+std::optional<GTPEngineCommand> GTPEngineLocator::locate(std::int32_t level) const
 {
     if (const auto line = m_Environment("HOSHI_ENGINE")) {
         std::string problem;
@@ -44,7 +44,11 @@ std::optional<GTPEngineCommand> GTPEngineLocator::locate() const
         return GTPEngineCommand{PachiPath, {PachiArguments}, "Pachi"};
     }
     if (const auto gnugo = findGnuGo()) {
-        return GTPEngineCommand{*gnugo, {"--mode", "gtp", "--never-resign", "--capture-all-dead"}, GnuGoName};
+        GTPEngineCommand command{*gnugo, {"--mode", "gtp", "--never-resign", "--capture-all-dead"}, GnuGoName, true};
+        if (level > 0) {
+            command.Arguments.insert(command.Arguments.end(), {"--level", std::to_string(level)});
+        }
+        return command;
     }
     return std::nullopt;
 }
@@ -70,9 +74,9 @@ std::optional<std::string> GTPEngineLocator::findGnuGo() const
     return std::nullopt;
 }
 
-std::optional<GTPEngineCommand> locateEngine()
+std::optional<GTPEngineCommand> locateEngine(std::int32_t level)
 {
-    return GTPEngineLocator().locate();
+    return GTPEngineLocator().locate(level);
 }
 
 std::string engineName()

@@ -22,7 +22,8 @@ public:
     // The real environment and file system.
     GTPEngineLocator();
 
-    std::optional<GTPEngineCommand> locate() const;
+    // With a level of 1 or more, GNU Go is asked to play at that strength.
+    std::optional<GTPEngineCommand> locate(std::int32_t level = 0) const;
 
 private:
     std::optional<std::string> findGnuGo() const;

@@ -130,7 +130,9 @@ void GTPGoEngineWrapper::executeNextCommand()
     // GTP answers every line but blank ones, in order: this is how an answer is matched to its command.
     const QString words = command.trimmed();
     if (!words.isEmpty()) {
-        m_AnswersAwaited.push_back(words.startsWith(QLatin1String("genmove")));
+        m_AnswersAwaited.push_back(words.startsWith(QLatin1String("genmove")) ? Asked::Move
+                                       : words == QLatin1String("undo")       ? Asked::Undo
+                                                                              : Asked::Other);
     }
 }
 
@@ -159,15 +161,19 @@ bool GTPGoEngineWrapper::handleAnswer(const std::string& text)
     QPointer<GTPGoEngineWrapper> self(this);
     // Answers come in the order of the lines written; an answer nothing waits
     // for (output before any command) is read on its own, as a move if it is one.
-    const bool answersGenmove = m_AnswersAwaited.empty() || m_AnswersAwaited.front();
     const bool matched = !m_AnswersAwaited.empty();
+    const Asked asked = matched ? m_AnswersAwaited.front() : Asked::Move;
     if (matched) {
         m_AnswersAwaited.pop_front();
     }
-    if (!answersGenmove) {
+    const GTPAnswer answer = GTPAnswer::parse(text, m_BoardSize);
+    if (asked == Asked::Undo && answer.kind() != GTPAnswer::Kind::Success) {
+        emit UndoRefused();
+        return !self.isNull();
+    }
+    if (asked != Asked::Move) {
         return true;
     }
-    const GTPAnswer answer = GTPAnswer::parse(text, m_BoardSize);
     switch (answer.kind()) {
     case GTPAnswer::Kind::Vertex:
         emit HasPlayed(GTPGoMove::stone(m_LastColorAsked, *answer.point()));
@@ -258,6 +264,11 @@ void GTPGoEngineWrapper::pass(GTPGoColor color)
     if (const auto line = GTPCommandText::pass(color)) {
         sendLine(*line);
     }
+}
+
+void GTPGoEngineWrapper::undo()
+{
+    sendLine("undo");
 }
 
 void GTPGoEngineWrapper::generateMove(GTPGoColor color, double timeLeft, std::int32_t numberOfMoves)

@@ -46,6 +46,8 @@ public:
     void playMove(GTPGoColor color, std::int32_t x, std::int32_t y);
     void pass(GTPGoColor color);
     void generateMove(GTPGoColor color, double timeLeft, std::int32_t numberOfMoves);
+    // "undo": the engine takes back its last move.
+    void undo();
 
     bool IsWaitingForAnswer() const { return m_IsWaitingForAnswer; }
     void setIsWaitingForAnswer(bool v) { m_IsWaitingForAnswer = v; }
@@ -60,6 +62,8 @@ signals:
     void HasResigned();
     // The answer to "genmove" was neither a vertex on the board, a pass nor a resignation.
     void HasAnsweredUnusableMove(const QString& answer);
+    // The engine answered "undo" with a failure: it cannot take moves back.
+    void UndoRefused();
     void EngineFailed(const QString& reason);
 
 private:
@@ -79,8 +83,9 @@ private:
     bool m_HasAnswered = false;
     QProcess* m_PachiTask = nullptr;
     std::deque<QString> m_Commands;
-    // One entry per line written and not yet answered: whether it asked for a move.
-    std::deque<bool> m_AnswersAwaited;
+    // What a line written and not yet answered asked for; its answer is read accordingly.
+    enum class Asked { Other, Move, Undo };
+    std::deque<Asked> m_AnswersAwaited;
     bool m_IsWaitingForAnswer = false;
     GTPGoColor m_LastColorAsked = GTPGoColorBlack;
     Failure m_Failure = Failure::None;

@@ -90,6 +90,48 @@ void GTPGoGame::recomputeKoPoint()
     }
 }
 
+bool GTPGoGame::takeBack()
+{
+    if (m_End == GTPGoGameEnd::TwoPasses) {
+        // The second pass changed nothing but the end; ColorToMove is still its side.
+        m_IsGameOver = false;
+        m_Result.reset();
+        m_End = GTPGoGameEnd::None;
+        m_Winner = GTPGoColorEmpty;
+        return true;
+    }
+    if (m_IsGameOver || m_Turns.empty()) {
+        return false;
+    }
+    const GTPGoTurn& last = *m_Turns.back();
+    undo(last);
+    m_KoPoint = last.OldKoPoint();
+    m_ColorToMove = last.Move().Color();
+    if (GTPGoTurn* previous = last.PreviousTurn()) {
+        previous->NextTurns().clear();
+    }
+    if (m_CurrentNode == &last) {
+        m_CurrentNode = last.PreviousTurn();
+    }
+    m_Turns.pop_back();
+    --m_CurrentTurn;
+    return true;
+}
+
+void GTPGoGame::undo(const GTPGoTurn& turn)
+{
+    const GTPGoMove& move = turn.Move();
+    if (!move.Point()) {
+        return;
+    }
+    GTPGoBoard::StoneMap stones = m_Board.Stones();
+    stones.erase(*move.Point());
+    for (const GTPGoPoint& killed : turn.KilledStones().value_or(std::vector<GTPGoPoint>())) {
+        stones[killed] = static_cast<std::int32_t>(getOppositeColor(move.Color()));
+    }
+    m_Board.setStones(stones);
+}
+
 void GTPGoGame::addTurn(std::unique_ptr<GTPGoTurn> turn)
 {
     if (GTPGoTurn* last = getLastTurn()) {

@@ -30,6 +30,11 @@ public:
     void setPause(bool pause);
     // Ends the game other than by two passes (which end it in playMove).
     void endGame(GTPGoGameEnd how, GTPGoColor winner);
+    // Takes the last move back: the pass that ended a game by two passes (never
+    // recorded as a turn) when there is one, else the last turn, with its
+    // captures put back, the ko point and the side to move as they were. The
+    // clock keeps the time spent. False when there is nothing to take back.
+    bool takeBack();
 
     // Stones on the board; White's score includes komi.
     void velkCounting(double& whiteScore, double& blackScore) const;
@@ -66,6 +71,8 @@ private:
     std::unique_ptr<GTPGoTurn> makeTurn(const GTPGoMove& move) const;
     void endByPasses();
     void recomputeKoPoint();
+    // The board's stones once the turn is undone: its stone off, its captures back.
+    void undo(const GTPGoTurn& turn);
     void stepBack(std::int32_t steps, std::vector<GTPGoPoint>& removals, std::vector<GTPGoMove>& additions);
     void stepForward(std::int32_t steps, std::vector<GTPGoPoint>& removals, std::vector<GTPGoMove>& additions);
 

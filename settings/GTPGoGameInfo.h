@@ -20,10 +20,14 @@ public:
     const GTPTimeSettings& TimeSettings() const { return m_TimeSettings; }
     GTPTimeSettings& TimeSettings() { return m_TimeSettings; }
     void setTimeSettings(const GTPTimeSettings& v) { m_TimeSettings = v; }
+    // The engine's strength, 1 to 10, where the engine takes one; 0: its own.
+    std::int32_t Level() const { return m_Level; }
+    void setLevel(std::int32_t v) { m_Level = v; }
 
 private:
     std::int32_t m_BoardSize = 9;
     float m_Komi = 0.0f;
     std::int32_t m_Handicap = 0;
     GTPTimeSettings m_TimeSettings;
+    std::int32_t m_Level = 0;
 };

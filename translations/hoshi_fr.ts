@@ -97,6 +97,14 @@ The engine: %2</source>
 Un jeu de go sur un goban 9 × 9.
 Le moteur : %2</translation>
     </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take Back Move</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardMessages</name>
@@ -277,6 +285,14 @@ La partie est terminée.</translation>
     <message>
         <source>stones</source>
         <translation>pierres</translation>
+    </message>
+    <message>
+        <source>Handicap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
