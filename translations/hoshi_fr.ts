@@ -99,11 +99,11 @@ Le moteur : %2</translation>
     </message>
     <message>
         <source>%1, level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, niveau %2</translation>
     </message>
     <message>
         <source>&amp;Take Back Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre le coup</translation>
     </message>
 </context>
 <context>
@@ -288,11 +288,11 @@ La partie est terminée.</translation>
     </message>
     <message>
         <source>Handicap</source>
-        <translation type="unfinished"></translation>
+        <translation>Handicap</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
 </context>
 <context>
