@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Mutation check of the test suite: plants each fault listed in scripts/mutants.txt
 # in a scratch copy of the work tree, rebuilds it and runs the ctest labels the
-# fault concerns. A mutant is KILLED when a test fails and SURVIVED when all pass.
+# fault concerns. A mutant is KILLED when a test fails, SURVIVED when all pass;
+# one that does not build is counted apart ("did not compile"), as is a STALE entry.
 # A development tool, not part of ./test.sh.
 #
 #   scripts/mutants.sh              every mutant
