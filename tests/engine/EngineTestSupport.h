@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/ChildProcess.h"
 #include "tests/support/LogCapture.h"
 #include "engine/GTPEngineCommand.h"
 #include "engine/GTPEngineReaper.h"
@@ -24,12 +25,6 @@
 
 // How long a test waits for something that normally takes milliseconds.
 inline constexpr int PatienceMilliseconds = 5000;
-
-// True while a process with this id exists (a zombie counts: it was not reaped).
-inline bool processExists(pid_t pid)
-{
-    return pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
-}
 
 // Lets the event loop run (the reaper's timers and signals) until the process is gone.
 inline bool waitUntilGone(pid_t pid)
