@@ -1,4 +1,5 @@
 #include "engine/GTPEngineLocator.h"
+#include "tests/support/GnuGo.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,8 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
     const std::vector<std::string> gnugoOptions = {"--mode", "gtp", "--never-resign", "--capture-all-dead"};
     const std::string pachiOptions = "stones_only,threads=1,max_tree_size=100,resign_threshold=0,maximize_score";
     const std::string path = "/usr/games:/usr/local/bin:/usr/bin";
-    const std::set<std::string> both = {"/Applications/pachi", "/usr/games/gnugo"};
+    const std::string gnugo = kGnuGoPath;
+    const std::set<std::string> both = {"/Applications/pachi", gnugo};
     const struct {
         std::map<std::string, std::string> environment;
         std::set<std::string> executables;
@@ -24,17 +26,17 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
         {{{"HOSHI_ENGINE", "x\"y\"'z' \"q\\\"\\$\\n\" ''"}}, both, "xyz", {"q\"$\\n", ""}},
         {{{"HOSHI_ENGINE", "$HOME *"}}, both, "$HOME", {"*"}},
         {{}, both, "/Applications/pachi", {pachiOptions}},
-        {{}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
+        {{}, {gnugo}, gnugo, gnugoOptions},
         {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi", "/usr/local/bin/gnugo"}, "/usr/local/bin/gnugo", gnugoOptions},
         {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi"}, "", {}},
         // Empty or blank means not set; a broken line is an engine that cannot start, not GNU Go.
-        {{{"HOSHI_ENGINE", ""}}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
-        {{{"HOSHI_ENGINE", " \t "}}, {"/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
-        {{{"HOSHI_ENGINE", "'unclosed"}}, {"/usr/games/gnugo"}, "", {}},
-        {{{"HOSHI_ENGINE", "\"unclosed"}}, {"/usr/games/gnugo"}, "", {}},
-        {{{"HOSHI_ENGINE", "gnugo\\"}}, {"/usr/games/gnugo"}, "", {}},
+        {{{"HOSHI_ENGINE", ""}}, {gnugo}, gnugo, gnugoOptions},
+        {{{"HOSHI_ENGINE", " \t "}}, {gnugo}, gnugo, gnugoOptions},
+        {{{"HOSHI_ENGINE", "'unclosed"}}, {gnugo}, "", {}},
+        {{{"HOSHI_ENGINE", "\"unclosed"}}, {gnugo}, "", {}},
+        {{{"HOSHI_ENGINE", "gnugo\\"}}, {gnugo}, "", {}},
         // Empty and relative PATH entries are the current directory: never searched.
-        {{{"PATH", ":/usr/bin:bin"}}, {"./gnugo", "gnugo", "bin/gnugo", "/usr/games/gnugo"}, "/usr/games/gnugo", gnugoOptions},
+        {{{"PATH", ":/usr/bin:bin"}}, {"./gnugo", "gnugo", "bin/gnugo", gnugo}, gnugo, gnugoOptions},
         {{{"PATH", "/usr/bin:"}}, {"./gnugo", "/gnugo"}, "", {}},
     };
     for (const auto& row : rows) {

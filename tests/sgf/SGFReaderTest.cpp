@@ -28,6 +28,7 @@ TEST(SGFReader, reads_what_other_programs_write_as_the_plain_form_of_the_same_ga
         {"junk (;SZ[9];B[ee])(;SZ[19])", "(;SZ[9];B[ee])"},
         {"(;SZ[9:9]AB[gc][cg];W[ee])", "(;SZ[9]HA[2]AB[cg][gc];W[ee])"},
         {"(;SZ[9]HA[3]AB[gg][gc][cg];W[ee])", "(;SZ[9]HA[3]AB[cg][gc][gg];W[ee])"},
+        {"(;SZ[9]HA[1];B[ee])", "(;SZ[9]HA[0];B[ee])"},
         {"(;SZ[9]PB[Ann\nLe\\\ne]PW[a\\\\b\\]c]KM[+7])", "(;SZ[9]PB[Ann Lee]PW[a\\\\b\\]c]KM[7])"},
         {"(;SZ[9]KM[6.5]TM[599.6])", "(;GM[1]SZ[9]KM[6.5]TM[600])"},
     };
