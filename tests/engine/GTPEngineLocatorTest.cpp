@@ -27,7 +27,8 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
         {{{"HOSHI_ENGINE", "$HOME *"}}, both, "$HOME", {"*"}},
         {{}, both, "/Applications/pachi", {pachiOptions}},
         {{}, {gnugo}, gnugo, gnugoOptions},
-        {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi", "/usr/local/bin/gnugo"}, "/usr/local/bin/gnugo", gnugoOptions},
+        {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi", "/usr/local/bin/gnugo"}, "/usr/local/bin/gnugo",
+         gnugoOptions},
         {{{"PATH", path}}, {"/usr/games/pachi", "/usr/bin/pachi"}, "", {}},
         // Empty or blank means not set; a broken line is an engine that cannot start, not GNU Go.
         {{{"HOSHI_ENGINE", ""}}, {gnugo}, gnugo, gnugoOptions},

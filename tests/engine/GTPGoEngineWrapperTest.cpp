@@ -26,7 +26,8 @@ TEST(GTPGoEngineWrapper, a_game_reaches_the_engine_byte_for_byte_for_each_handic
         engine.wrapper->generateMove(GTPGoColorWhite, 4.9, 1);
         ASSERT_TRUE(waitFor([&] { return !engine.moves.empty(); }));
         std::vector<std::string> expected = expectedStartLines(handicap);
-        expected.insert(expected.end(), {"play B H1", "play W J9", "play W PASS", "   ", "", "time_left W 4 1", "genmove W"});
+        expected.insert(expected.end(),
+                        {"play B H1", "play W J9", "play W PASS", "   ", "", "time_left W 4 1", "genmove W"});
         EXPECT_EQ(engine.received(), expected);
         EXPECT_EQ(engine.moves, std::vector<GTPGoMove>{kWhitePass}) << "the fake engine passes";
     }
@@ -98,6 +99,7 @@ TEST(GTPGoEngineWrapperFailure, an_engine_that_cannot_start_or_dies_is_reported_
     ASSERT_TRUE(notExecutable.open());
     const std::string file = notExecutable.fileName().toStdString();
     using Failure = GTPGoEngineWrapper::Failure;
+    const std::vector<std::string> lastLines = {"time_left B 1 0", "genmove B", "play W E5"};
     const struct {
         std::optional<GTPEngineCommand> command; // when no options for the fake engine are given
         std::vector<std::string> fakeOptions;
@@ -111,8 +113,8 @@ TEST(GTPGoEngineWrapperFailure, an_engine_that_cannot_start_or_dies_is_reported_
         // An engine that leaves before saying anything never really started.
         {GTPEngineCommand{"/bin/sh", {"-c", "exit 3"}}, {}, Failure::NotStarted, "the engine exited with code 3", {}},
         // It dies on (or, exiting, right after answering) its third command.
-        {{}, {"--crash-after", "3"}, Failure::Died, "the engine crashed", {"time_left B 1 0", "genmove B", "play W E5"}},
-        {{}, {"--exit-after", "3"}, Failure::Died, "the engine exited with code 0", {"time_left B 1 0", "genmove B", "play W E5"}},
+        {{}, {"--crash-after", "3"}, Failure::Died, "the engine crashed", lastLines},
+        {{}, {"--exit-after", "3"}, Failure::Died, "the engine exited with code 0", lastLines},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reason);

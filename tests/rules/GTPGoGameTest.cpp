@@ -25,7 +25,7 @@ const Diagram kDiagrams[] = {
     {"so does a pass", kKo, {black(3, 2), kWhitePass}, kOk, {}, {}},
     {"the ko retaken later is banned in turn", kKo, {black(3, 2), white(9, 9), black(9, 1), white(2, 2)}, kOk,
      {{3, 2}}, GTPGoPoint(3, 2)},
-    {"out of turn is refused before ko", kKo, {black(3, 2), black(2, 2)}, GTPGoMessageNotYourTurn, {}, {{2, 2}}},
+    {"out of turn is refused before ko", kKo, {black(3, 2), black(2, 2)}, GTPGoMessageNotYourTurn, {}, GTPGoPoint(2, 2)},
     {"out of turn is refused before occupied", {"X"}, {white(1, 1)}, GTPGoMessageNotYourTurn, {}, {}},
     {"a point holding a stone is refused", {"X O"}, {black(2, 1)}, GTPGoMessageOccupied, {}, {}},
     {"a lone stone without liberties is suicide", {"O .", ". O"}, {black(1, 1)}, GTPGoMessageSuicide, {}, {}},
@@ -76,7 +76,8 @@ TEST(GTPGoGame, rule_diagrams_accept_refuse_capture_and_ban_ko_points)
         EXPECT_EQ(game.Clock().StartingTime() != clockStart, accepted);
         if (accepted) {
             EXPECT_EQ(game.getLastTurn()->Move(), move);
-            EXPECT_EQ(game.getLastTurn()->KilledStones(), row.captured.empty() ? std::nullopt : std::optional(row.captured));
+            const auto killed = row.captured.empty() ? std::nullopt : std::optional(row.captured);
+            EXPECT_EQ(game.getLastTurn()->KilledStones(), killed);
             EXPECT_EQ(game.getLastTurn()->OldKoPoint(), koBefore);
         }
     }

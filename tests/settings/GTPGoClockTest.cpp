@@ -59,7 +59,8 @@ TEST(GTPGoClock, main_time_then_periods_then_a_loss_with_an_injected_time_source
             now += step.seconds;
             const bool lost = step.action == 'm' ? (clock.onMovePlayed(step.color), false) : clock.update(step.color);
             EXPECT_EQ(lost, step.lost);
-            EXPECT_DOUBLE_EQ(step.color == B ? clock.getBlackRemainingTime() : clock.getWhiteRemainingTime(), step.remaining);
+            const double remaining = step.color == B ? clock.getBlackRemainingTime() : clock.getWhiteRemainingTime();
+            EXPECT_DOUBLE_EQ(remaining, step.remaining);
             EXPECT_DOUBLE_EQ((step.color == B ? clock.BlackTime() : clock.WhiteTime()).ByoYomi(), step.period);
             EXPECT_EQ(clock.getRemainingByoYomiMoves(step.color), step.periodMoves);
         }
