@@ -1,45 +1,30 @@
 #pragma once
 
-#include "tests/support/LogCapture.h"
 #include "engine/GTPEngineCommand.h"
-#include "engine/GTPEngineReaper.h"
 #include "engine/GTPGoEngineWrapper.h"
+#include "tests/support/ChildProcess.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSignalSpy>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <csignal>
 #include <fstream>
-#include <memory>
-#include <optional>
-#include <ostream>
+#include <functional>
 #include <string>
 #include <vector>
 
-// How long a test waits for something that normally takes milliseconds.
-inline constexpr int PatienceMilliseconds = 5000;
-
-// True while a process with this id exists (a zombie counts: it was not reaped).
-inline bool processExists(pid_t pid)
-{
-    return pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
-}
-
-// Lets the event loop run (the reaper's timers and signals) until the process is gone.
-inline bool waitUntilGone(pid_t pid)
+// Lets the event loop run until the condition holds, for at most the patience given.
+inline bool waitFor(const std::function<bool()>& done, int patienceMilliseconds = 5000,
+                    QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents)
 {
     QElapsedTimer timer;
     timer.start();
-    while (processExists(pid) && timer.elapsed() < PatienceMilliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!done() && timer.elapsed() < patienceMilliseconds) {
+        QCoreApplication::processEvents(flags, 5);
     }
-    return !processExists(pid);
+    return done();
 }
 
 // Lets queued events run, so that a second announcement, if any, would show.
@@ -50,15 +35,22 @@ inline void settle()
     }
 }
 
-// A wrapper on an engine with spies on its signals; by default the fake engine,
-// run in a temporary folder where it records what it receives.
+// As the board sets up a game against the engine: no main time, periods of 5 s and one move.
+inline GTPGoGameInfo engineGame(std::int32_t handicap, std::int32_t boardSize = 9)
+{
+    GTPGoGameInfo info(handicap, 0);
+    info.setBoardSize(boardSize);
+    info.TimeSettings().setByoYomi(5);
+    return info;
+}
+
+// A wrapper on an engine, with what it announced; by default the fake engine,
+// which records what it receives in a temporary folder.
 struct WrapperUnderTest {
-    explicit WrapperUnderTest(const QStringList& fakeOptions = {})
+    explicit WrapperUnderTest(const std::vector<std::string>& fakeOptions = {})
     {
         GTPEngineCommand command{FAKE_GTP_ENGINE, {"--record", dir.filePath("received").toStdString()}};
-        for (const QString& option : fakeOptions) {
-            command.Arguments.push_back(option.toStdString());
-        }
+        command.Arguments.insert(command.Arguments.end(), fakeOptions.begin(), fakeOptions.end());
         start(command);
     }
 
@@ -68,7 +60,7 @@ struct WrapperUnderTest {
     ~WrapperUnderTest()
     {
         wrapper.reset();
-        EXPECT_TRUE(waitUntilGone(startedPid)) << "engine " << startedPid << " outlived its wrapper";
+        EXPECT_TRUE(waitFor([this] { return !processExists(pid); })) << "engine " << pid << " outlived its wrapper";
     }
 
     // Every line the fake engine received so far, exactly.
@@ -82,65 +74,24 @@ struct WrapperUnderTest {
         return lines;
     }
 
-    // Waits until the fake engine has received this many lines.
-    bool waitForReceived(std::size_t count, QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents) const
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (received().size() < count && timer.elapsed() < PatienceMilliseconds) {
-            QCoreApplication::processEvents(flags, 5);
-        }
-        return received().size() >= count;
-    }
-
-    // Waits until this many moves in all have been announced.
-    bool waitForMoves(std::size_t count, int patience = PatienceMilliseconds)
-    {
-        while (moves.size() < count) {
-            if (!played->wait(patience)) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool waitForFailure() { return failed->count() > 0 || failed->wait(PatienceMilliseconds); }
-
     QTemporaryDir dir;
-    std::vector<GTPGoMove> moves;
     std::unique_ptr<GTPGoEngineWrapper> wrapper;
-    std::unique_ptr<QSignalSpy> played;
-    std::unique_ptr<QSignalSpy> resigned;
-    std::unique_ptr<QSignalSpy> failed;
-    std::unique_ptr<QSignalSpy> unusable;
-    pid_t startedPid = 0;
+    pid_t pid = 0;
+    std::vector<GTPGoMove> moves;
+    std::size_t resignations = 0;
+    std::size_t unusable = 0;
+    std::vector<std::string> failures;
 
 private:
     void start(const std::optional<GTPEngineCommand>& command)
     {
         wrapper = std::make_unique<GTPGoEngineWrapper>(QStringLiteral("engine"), command);
-        QObject::connect(wrapper.get(), &GTPGoEngineWrapper::HasPlayed,
-                         [this](const GTPGoMove& move) { moves.push_back(move); });
-        startedPid = static_cast<pid_t>(wrapper->processId());
-        played = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::HasPlayed);
-        resigned = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::HasResigned);
-        failed = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::EngineFailed);
-        unusable = std::make_unique<QSignalSpy>(wrapper.get(), &GTPGoEngineWrapper::HasAnsweredUnusableMove);
+        pid = static_cast<pid_t>(wrapper->processId());
+        GTPGoEngineWrapper* w = wrapper.get();
+        QObject::connect(w, &GTPGoEngineWrapper::HasPlayed, [this](const GTPGoMove& move) { moves.push_back(move); });
+        QObject::connect(w, &GTPGoEngineWrapper::HasResigned, [this] { ++resignations; });
+        QObject::connect(w, &GTPGoEngineWrapper::HasAnsweredUnusableMove, [this] { ++unusable; });
+        QObject::connect(w, &GTPGoEngineWrapper::EngineFailed,
+                         [this](const QString& reason) { failures.push_back(reason.toStdString()); });
     }
 };
-
-inline GTPGoMove stone(GTPGoColor color, std::int32_t x, std::int32_t y)
-{
-    return GTPGoMove::stone(color, GTPGoPoint(x, y));
-}
-
-// Readable moves in test failures.
-inline void PrintTo(const GTPGoMove& move, std::ostream* out)
-{
-    *out << getColorName(move.Color());
-    if (move.Point()) {
-        *out << " (" << move.Point()->X() << ", " << move.Point()->Y() << ")";
-    } else {
-        *out << " pass";
-    }
-}

@@ -1,251 +1,146 @@
 #include "RulesTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 namespace {
-class GTPGoGameTest : public ::testing::Test {
-protected:
-    GTPGoGame newGame(std::int32_t handicap = 0, std::int32_t seconds = 600)
-    {
-        return GTPGoGame(GTPGoGameInfo(handicap, seconds), [this] { return m_now; });
-    }
-    GTPGoGame on(const std::vector<std::string>& diagram)
-    {
-        return gameOn(diagram, [this] { return m_now; });
-    }
+constexpr GTPGoMoveMessage kOk = GTPGoMessageNone;
+const GTPGoMove kWhitePass = GTPGoMove::pass(GTPGoColorWhite);
+const std::vector<std::string> kKo = {". X O .", "X O . O", ". X O ."};
+const std::vector<std::string> kSnapback = {"O O . .", "X X O .", "O . O ."};
 
-    // Everything a refused move must leave as it was.
-    static auto snapshot(const GTPGoGame& game)
-    {
-        return std::tuple(game.Board().Stones(), game.Turns().size(), game.CurrentTurn(), game.ColorToMove(),
-                          game.KoPoint(), game.Clock().StartingTime(), game.Clock().BlackTime().ByoYomi(),
-                          game.Clock().WhiteTime().ByoYomi());
-    }
-
-    double m_now = 100.0;
+// On a position, moves of which all but the last are accepted; what the last one gives.
+struct Diagram {
+    const char* rule;
+    std::vector<std::string> position;
+    std::vector<GTPGoMove> moves;
+    GTPGoMoveMessage code;
+    Points captured;
+    std::optional<GTPGoPoint> koAfter;
 };
+
+const Diagram kDiagrams[] = {
+    {"taking a ko bans the point taken", kKo, {black(3, 2)}, kOk, {{2, 2}}, GTPGoPoint(2, 2)},
+    {"retaking a ko at once is refused", kKo, {black(3, 2), white(2, 2)}, GTPGoMessageKo, {}, GTPGoPoint(2, 2)},
+    {"a move elsewhere lifts the ban", kKo, {black(3, 2), white(9, 9)}, kOk, {}, {}},
+    {"so does a pass", kKo, {black(3, 2), kWhitePass}, kOk, {}, {}},
+    {"the ko retaken later is banned in turn", kKo, {black(3, 2), white(9, 9), black(9, 1), white(2, 2)}, kOk,
+     {{3, 2}}, GTPGoPoint(3, 2)},
+    {"out of turn is refused before ko", kKo, {black(3, 2), black(2, 2)}, GTPGoMessageNotYourTurn, {}, GTPGoPoint(2, 2)},
+    {"out of turn is refused before occupied", {"X"}, {white(1, 1)}, GTPGoMessageNotYourTurn, {}, {}},
+    {"a point holding a stone is refused", {"X O"}, {black(2, 1)}, GTPGoMessageOccupied, {}, {}},
+    {"a lone stone without liberties is suicide", {"O .", ". O"}, {black(1, 1)}, GTPGoMessageSuicide, {}, {}},
+    {"so is taking its own group's last liberty", {"O . .", ". O .", "X O ."}, {black(1, 2)}, GTPGoMessageSuicide, {}, {}},
+    {"a group with a liberty left is not in suicide", {"O . .", ". O .", "X X ."}, {black(1, 2)}, kOk, {}, {}},
+    {"filling the last liberty is legal when it captures; two stones taken make no ko", {"X . .", "O X .", ". O X"},
+     {black(1, 1)}, kOk, {{2, 1}, {1, 2}}, {}},
+    {"a group is taken whole, once, in search order", {"O . .", "X . .", "X X O"}, {black(9, 9), white(2, 2)}, kOk,
+     {{1, 2}, {1, 1}, {2, 1}}, {}},
+    {"a corner stone is taken by its two neighbours", {}, {black(8, 9), white(9, 9), black(9, 8)}, kOk, {{9, 9}}, {}},
+    {"one stone taken by a stone with liberties makes no ko", {"X . .", "O . .", "X . ."}, {black(2, 2)}, kOk,
+     {{1, 2}}, {}},
+    {"snapback: one stone taken makes no ko when the retake takes more", kSnapback, {black(2, 1)}, kOk, {{1, 1}}, {}},
+    {"and the retake takes them", kSnapback, {black(2, 1), white(1, 1)}, kOk, {{2, 1}, {2, 2}, {1, 2}}, {}},
+};
+
 }
 
-TEST_F(GTPGoGameTest, FirstMoveBelongsToBlackUnlessTwoOrMoreHandicapStones)
+TEST(GTPGoGame, rule_diagrams_accept_refuse_capture_and_ban_ko_points)
 {
-    GTPGoGame even = newGame(0);
-    GTPGoMoveMessage message = 99;
-    EXPECT_TRUE(even.playMove(black(5, 5), message));
-    EXPECT_EQ(message, 99) << "an accepted move leaves the code alone";
-    EXPECT_EQ(even.ColorToMove(), GTPGoColorWhite);
-    EXPECT_EQ(newGame(1).ColorToMove(), GTPGoColorBlack);
-    EXPECT_EQ(newGame(2).ColorToMove(), GTPGoColorWhite);
-}
-
-TEST_F(GTPGoGameTest, RefusalsAreCheckedInOrderAndChangeNothing)
-{
-    GTPGoGame game = on({"O . . .",
-                         ". O X .",
-                         ". X O ."});
-    game.setKoPoint(GTPGoPoint(3, 2));
-    m_now += 7.0;
-    const auto before = snapshot(game);
-    // Wrong colour on the ko point, which here even holds a stone: the colour is checked first.
-    EXPECT_EQ(play(game, white(3, 2)), GTPGoMessageNotYourTurn);
-    EXPECT_EQ(play(game, 3, 2), GTPGoMessageKo);
-    EXPECT_EQ(play(game, 2, 2), GTPGoMessageOccupied);
-    EXPECT_EQ(play(game, 1, 3), GTPGoMessageOccupied);
-    EXPECT_EQ(snapshot(game), before);
-
-    // A record out of step with its turns refuses stones and passes alike.
-    game.setCurrentTurn(2);
-    EXPECT_EQ(play(game, black(5, 5)), GTPGoMessageNotAtEnd);
-    GTPGoMoveMessage message = GTPGoMessageNone;
-    EXPECT_FALSE(game.playMove(GTPGoMove::pass(GTPGoColorBlack), message));
-    EXPECT_EQ(message, GTPGoMessageNotAtEnd);
-    EXPECT_TRUE(game.Turns().empty());
-    EXPECT_FALSE(game.IsGameOver());
-}
-
-TEST_F(GTPGoGameTest, FillingTheLastLibertyIsLegalOnlyWhenItCaptures)
-{
-    GTPGoGame game = on({"X . .",
-                         "O X .",
-                         ". O X"});
-    EXPECT_EQ(play(game, 1, 1), GTPGoMessageNone);
-    EXPECT_EQ(game.getLastTurn()->KilledStones(), (Points{{2, 1}, {1, 2}}));
-    EXPECT_FALSE(game.KoPoint().has_value()) << "two stones taken is never ko";
-
-    GTPGoGame lone = on({"O .",
-                         ". O"});
-    const auto before = snapshot(lone);
-    EXPECT_EQ(play(lone, 1, 1), GTPGoMessageSuicide);
-    EXPECT_EQ(snapshot(lone), before);
-}
-
-TEST_F(GTPGoGameTest, KoBansTheImmediateRetakeForExactlyOneMove)
-{
-    GTPGoGame game = on({". X O .",
-                         "X O . O",
-                         ". X O ."});
-    EXPECT_EQ(play(game, 3, 2), GTPGoMessageNone);
-    EXPECT_EQ(game.getLastTurn()->KilledStones(), (Points{{2, 2}}));
-    EXPECT_EQ(game.KoPoint(), GTPGoPoint(2, 2));
-
-    EXPECT_EQ(play(game, 2, 2), GTPGoMessageKo);
-    EXPECT_EQ(play(game, 9, 9), GTPGoMessageNone);
-    EXPECT_FALSE(game.KoPoint().has_value());
-    EXPECT_EQ(game.getLastTurn()->OldKoPoint(), GTPGoPoint(2, 2));
-    EXPECT_EQ(play(game, 9, 1), GTPGoMessageNone);
-
-    // White may now take back, which makes a ko for Black in turn.
-    EXPECT_EQ(play(game, 2, 2), GTPGoMessageNone);
-    EXPECT_EQ(game.getLastTurn()->KilledStones(), (Points{{3, 2}}));
-    EXPECT_EQ(game.KoPoint(), GTPGoPoint(3, 2));
-    EXPECT_EQ(play(game, 3, 2), GTPGoMessageKo);
-
-    // A pass lifts the ban as well.
-    EXPECT_TRUE(pass(game));
-    EXPECT_FALSE(game.KoPoint().has_value());
-    EXPECT_EQ(game.getLastTurn()->OldKoPoint(), GTPGoPoint(3, 2));
-    EXPECT_EQ(play(game, 1, 9), GTPGoMessageNone);
-    EXPECT_EQ(play(game, 3, 2), GTPGoMessageNone);
-}
-
-TEST_F(GTPGoGameTest, SingleStoneCapturesThatAreNotKo)
-{
-    // Snapback: taking back at the corner would capture three stones.
-    GTPGoGame snapback = on({"O O . .",
-                             "X X O .",
-                             "O . O ."});
-    EXPECT_EQ(play(snapback, 2, 1), GTPGoMessageNone);
-    EXPECT_EQ(snapback.getLastTurn()->KilledStones(), (Points{{1, 1}}));
-    EXPECT_FALSE(snapback.KoPoint().has_value());
-    EXPECT_EQ(play(snapback, 1, 1), GTPGoMessageNone);
-    EXPECT_EQ(snapback.getLastTurn()->KilledStones()->size(), 3u);
-
-    // The capturing stone keeps a liberty of its own.
-    GTPGoGame open = on({"X . .",
-                         "O . .",
-                         "X . ."});
-    EXPECT_EQ(play(open, 2, 2), GTPGoMessageNone);
-    EXPECT_EQ(open.getLastTurn()->KilledStones(), (Points{{1, 2}}));
-    EXPECT_FALSE(open.KoPoint().has_value());
-}
-
-TEST_F(GTPGoGameTest, OnlyTwoPassesInARowEndTheGameAndEveryFurtherPassCountsAgain)
-{
-    GTPGoGame game = newGame();
-    // The colour of a pass is not checked: White "passes" for Black's turn.
-    EXPECT_TRUE(pass(game, GTPGoColorWhite));
-    EXPECT_EQ(game.getLastTurn()->Move().Color(), GTPGoColorWhite);
-    EXPECT_EQ(game.ColorToMove(), GTPGoColorWhite);
-    EXPECT_EQ(play(game, 5, 5), GTPGoMessageNone);
-    EXPECT_TRUE(pass(game));
-    EXPECT_FALSE(game.IsGameOver());
-    EXPECT_FALSE(game.Result().has_value());
-
-    const double whiteStart = game.Clock().StartingTime();
-    m_now += 3.0;
-    EXPECT_FALSE(pass(game));
-    EXPECT_TRUE(game.IsGameOver());
-    EXPECT_EQ(game.Turns().size(), 3u);
-    EXPECT_EQ(game.CurrentTurn(), 3);
-    EXPECT_EQ(game.ColorToMove(), GTPGoColorWhite) << "the ending pass is not recorded";
-    EXPECT_EQ(game.Clock().StartingTime(), whiteStart);
-    ASSERT_TRUE(game.Result().has_value());
-    EXPECT_EQ(game.Result()->WinnerColor(), GTPGoColorWhite);
-    EXPECT_FALSE(game.Result()->Timeout());
-
-    game.Board().setStones(stonesFromDiagram({"X X ."}));
-    EXPECT_FALSE(pass(game));
-    EXPECT_EQ(game.Turns().size(), 3u);
-    EXPECT_EQ(game.Result()->WinnerColor(), GTPGoColorBlack);
-    EXPECT_EQ(game.Result()->Score(), 2.0);
-}
-
-// Only the stones on the board count, plus komi for White; a draw names Black.
-TEST_F(GTPGoGameTest, CountingAddsStonesOnTheBoardAndKomi)
-{
-    // Handicap, komi, stones; Black's and White's scores, the winner and the margin.
-    const std::vector<std::tuple<std::int32_t, float, std::vector<std::string>, double, double, GTPGoColor, double>> cases{
-        {0, 0.0f, {}, 0, 0, GTPGoColorBlack, 0},
-        {4, 0.0f, {}, 4, 0, GTPGoColorBlack, 4},
-        {0, 6.5f, {"X X O"}, 2, 7.5, GTPGoColorWhite, 5.5},
-        // Black's corner point is territory, which is not counted.
-        {0, 0.0f, {"X . . O", ". X . ."}, 2, 1, GTPGoColorBlack, 1},
-    };
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        SCOPED_TRACE("case " + std::to_string(i));
-        const auto& [handicap, komi, diagram, black, white, winner, score] = cases[i];
-        GTPGoGame game = newGame(handicap);
-        game.GameInfo().setKomi(komi);
-        if (!diagram.empty()) {
-            game.Board().setStones(stonesFromDiagram(diagram));
+    for (const Diagram& row : kDiagrams) {
+        SCOPED_TRACE(row.rule);
+        double now = 0;
+        GTPGoGame game = gameOn(row.position, [&now] { return now += 1; });
+        for (std::size_t i = 0; i + 1 < row.moves.size(); ++i) {
+            ASSERT_EQ(play(game, row.moves[i]), kOk) << "move " << i;
         }
-        pass(game);
-        pass(game);
-        ASSERT_TRUE(game.Result().has_value());
-        EXPECT_EQ(game.Result()->BlackScore(), black);
-        EXPECT_EQ(game.Result()->WhiteScore(), white);
-        EXPECT_EQ(game.Result()->WinnerColor(), winner);
-        EXPECT_EQ(game.Result()->Score(), score);
+        const GTPGoMove& move = row.moves.back();
+        GTPGoBoard::StoneMap stones = game.Board().Stones();
+        const std::size_t turns = game.Turns().size();
+        const GTPGoColor toMove = game.ColorToMove();
+        const std::optional<GTPGoPoint> koBefore = game.KoPoint();
+        const double clockStart = game.Clock().StartingTime();
+        GTPGoMoveMessage code = -1;
+        const bool accepted = game.playMove(move, code);
+        EXPECT_EQ(code, row.code == kOk ? -1 : row.code) << "an accepted move leaves the code alone";
+        // A refused move changes nothing; an accepted one places its stone, takes the captured and hands over.
+        for (const GTPGoPoint& point : row.captured) {
+            stones.erase(point);
+        }
+        if (accepted && move.Point()) {
+            stones[*move.Point()] = static_cast<std::int32_t>(move.Color());
+        }
+        EXPECT_EQ(game.Board().Stones(), stones);
+        EXPECT_EQ(game.Turns().size(), turns + accepted);
+        EXPECT_EQ(game.ColorToMove(), accepted ? getOppositeColor(toMove) : toMove);
+        EXPECT_EQ(game.KoPoint(), row.koAfter);
+        EXPECT_EQ(game.Clock().StartingTime() != clockStart, accepted);
+        if (accepted) {
+            EXPECT_EQ(game.getLastTurn()->Move(), move);
+            const auto killed = row.captured.empty() ? std::nullopt : std::optional(row.captured);
+            EXPECT_EQ(game.getLastTurn()->KilledStones(), killed);
+            EXPECT_EQ(game.getLastTurn()->OldKoPoint(), koBefore);
+        }
     }
 }
 
-TEST_F(GTPGoGameTest, TurnsFormOneNumberedLineWhosePrisonersDoNotScore)
+TEST(GTPGoGame, black_starts_unless_given_two_stones_and_two_passes_in_a_row_end_the_game_with_the_count)
 {
-    GTPGoGame game = on({"X O ."});
-    playStones(game, {{5, 5}, {1, 2}});
-    pass(game);
-    playStones(game, {{4, 4}, {6, 6}});
-
-    const auto& turns = game.Turns();
-    ASSERT_EQ(turns.size(), 5u);
-    EXPECT_EQ(game.CurrentTurn(), 5);
-    for (std::size_t i = 0; i < turns.size(); ++i) {
-        const GTPGoTurn& turn = *turns[i];
-        EXPECT_EQ(turn.TurnNumber(), static_cast<std::int32_t>(i));
-        EXPECT_EQ(turn.PreviousTurn(), i == 0 ? nullptr : turns[i - 1].get());
-        EXPECT_EQ(turn.NextTurns(), i + 1 < turns.size() ? std::vector<GTPGoTurn*>{turns[i + 1].get()}
-                                                         : std::vector<GTPGoTurn*>{});
-        EXPECT_EQ(turn.KilledStones().has_value(), i == 1) << "only White's (1,2) captured";
+    for (const auto& [handicap, first] : {std::pair(0, GTPGoColorBlack), {1, GTPGoColorBlack}, {2, GTPGoColorWhite}}) {
+        EXPECT_EQ(GTPGoGame(GTPGoGameInfo(handicap, 600)).ColorToMove(), first) << handicap << " handicap stones";
     }
-    EXPECT_EQ(turns[1]->KilledStones(), (Points{{1, 1}}));
-
+    double now = 0;
+    GTPGoGame game = gameOn({"X O ."}, [&now] { return now += 1; });
+    game.GameInfo().setKomi(6.5f);
+    // A record out of step with its turns refuses stones and passes alike.
+    game.setCurrentTurn(1);
+    EXPECT_EQ(play(game, black(5, 5)), GTPGoMessageNotAtEnd);
+    EXPECT_EQ(play(game, GTPGoMove::pass(GTPGoColorBlack)), GTPGoMessageNotAtEnd);
+    game.setCurrentTurn(0);
+    // A pass may open the game; its colour is the one given, not checked against the side to move.
+    for (const GTPGoMove& move : {kWhitePass, white(1, 2), black(5, 5), kWhitePass}) {
+        ASSERT_EQ(play(game, move), GTPGoMessageNone);
+        EXPECT_EQ(game.getLastTurn()->Move(), move);
+    }
+    const double clockStart = game.Clock().StartingTime();
+    GTPGoMoveMessage message = GTPGoMessageNone;
+    EXPECT_FALSE(game.playMove(GTPGoMove::pass(GTPGoColorBlack), message)) << "the second pass is not a turn";
+    EXPECT_EQ(message, GTPGoMessageNone);
+    EXPECT_TRUE(game.IsGameOver());
+    EXPECT_EQ(game.Clock().StartingTime(), clockStart);
+    EXPECT_EQ(game.ColorToMove(), GTPGoColorBlack);
+    EXPECT_EQ(game.Turns().size(), 4u);
+    EXPECT_EQ(game.CurrentTurn(), 4);
+    // White took one prisoner; only the stones on the board count, and komi.
     EXPECT_EQ(game.getNumberOfCapturedStones(GTPGoColorWhite), 1);
     EXPECT_EQ(game.getNumberOfCapturedStones(GTPGoColorBlack), 0);
-    EXPECT_EQ(game.getNumberOfCapturedStones(GTPGoColorEmpty), 0);
-    game.setCurrentNode(turns.front().get());
-    EXPECT_EQ(game.getNumberOfCapturedStones(GTPGoColorWhite), 1) << "review does not change the totals";
-    pass(game);
-    pass(game);
-    EXPECT_EQ(game.Result()->BlackScore(), 2.0);
-    EXPECT_EQ(game.Result()->WhiteScore(), 3.0);
+    ASSERT_TRUE(game.Result());
+    const GTPGoGameResult& result = *game.Result();
+    EXPECT_EQ(std::tuple(result.WinnerColor(), result.Score(), result.BlackScore(), result.WhiteScore(), result.Timeout()),
+              std::tuple(GTPGoColorWhite, 7.5, 1.0, 8.5, false));
+    GTPGoGame even = gameOn({});
+    even.playMove(kWhitePass, message);
+    even.playMove(kWhitePass, message);
+    EXPECT_EQ(even.Result()->WinnerColor(), GTPGoColorBlack) << "a draw names Black";
 }
 
-TEST_F(GTPGoGameTest, MovesChargeTheMoverTheTickTheSideToMoveAndTheClockRunsOnInReview)
+TEST(GTPGoGame, the_side_to_move_loses_once_its_period_is_a_second_past_zero_and_review_does_not_stop_the_clock)
 {
-    GTPGoGame game = newGame(0, 0);
+    double now = 100;
+    GTPGoGame game(GTPGoGameInfo(0, 0), [&now] { return now; });
+    now += 4;
+    ASSERT_EQ(play(game, black(5, 5)), GTPGoMessageNone);
+    EXPECT_EQ(game.Clock().BlackTime().ByoYomi(), 30.0) << "one move a period: the next starts full";
+    ASSERT_EQ(play(game, white(4, 4)), GTPGoMessageNone);
     game.setPause(true);
-    EXPECT_TRUE(game.IsPause());
-    EXPECT_EQ(game.CurrentNode(), nullptr);
-    m_now += 4.0;
-    playStones(game, {{5, 5}, {4, 4}});
-    // Black moved in byo-yomi with one move a period: a full period again.
-    EXPECT_EQ(game.Clock().BlackTime().ByoYomi(), 30.0);
-    EXPECT_EQ(game.Clock().StartingTime(), m_now);
-
-    game.setPause(true);
-    EXPECT_EQ(game.getNodeToDisplay(), game.Turns()[1].get());
-    m_now += 12.0;
-    game.setPause(false);
-    EXPECT_FALSE(game.IsPause());
     EXPECT_EQ(game.CurrentNode(), game.Turns()[1].get());
-    m_now += 18.5;
+    now += 12;
+    game.setPause(false);
+    now += 18.5;
     EXPECT_FALSE(game.updateClock());
-    EXPECT_DOUBLE_EQ(game.Clock().BlackTime().ByoYomi(), -0.5);
     EXPECT_FALSE(game.IsGameOver());
-    m_now += 0.5;
+    now += 0.5;
     EXPECT_TRUE(game.updateClock());
     EXPECT_TRUE(game.IsGameOver());
-    EXPECT_FALSE(game.Result().has_value()) << "a loss on time has no count";
-    EXPECT_EQ(game.Clock().WhiteTime().ByoYomi(), 30.0);
+    EXPECT_FALSE(game.Result()) << "a loss on time has no count";
+    EXPECT_EQ(game.Clock().WhiteTime().ByoYomi(), 30.0) << "only the side to move is charged";
 }

@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 using Points = std::vector<GTPGoPoint>;
+
+// Readable points in test failures.
+inline void PrintTo(const GTPGoPoint& point, std::ostream* out) { *out << "(" << point.X() << ", " << point.Y() << ")"; }
 
 inline GTPGoMove black(std::int32_t x, std::int32_t y) { return GTPGoMove::stone(GTPGoColorBlack, {x, y}); }
 inline GTPGoMove white(std::int32_t x, std::int32_t y) { return GTPGoMove::stone(GTPGoColorWhite, {x, y}); }
@@ -43,33 +47,11 @@ inline GTPGoGame gameOn(const std::vector<std::string>& diagram, GTPGoClock::Tim
     return game;
 }
 
-// Plays a stone; the refusal code, GTPGoMessageNone when accepted.
-inline GTPGoMoveMessage play(GTPGoGame& game, const GTPGoMove& stone)
+// Plays a move; the refusal code, GTPGoMessageNone when accepted.
+inline GTPGoMoveMessage play(GTPGoGame& game, const GTPGoMove& move)
 {
     GTPGoMoveMessage message = GTPGoMessageNone;
-    const bool accepted = game.playMove(stone, message);
+    const bool accepted = game.playMove(move, message);
     EXPECT_EQ(accepted, message == GTPGoMessageNone);
     return message;
-}
-
-inline GTPGoMoveMessage play(GTPGoGame& game, std::int32_t x, std::int32_t y)
-{
-    return play(game, GTPGoMove::stone(game.ColorToMove(), {x, y}));
-}
-
-// Stones for the sides in turn, each of which must be accepted.
-inline void playStones(GTPGoGame& game, const Points& points)
-{
-    for (const GTPGoPoint& point : points) {
-        EXPECT_EQ(play(game, point.X(), point.Y()), GTPGoMessageNone) << point.X() << "," << point.Y();
-    }
-}
-
-// A pass for the given side (the side to move by default); false when it ended the game.
-inline bool pass(GTPGoGame& game, std::optional<GTPGoColor> color = std::nullopt)
-{
-    GTPGoMoveMessage message = GTPGoMessageNone;
-    const bool accepted = game.playMove(GTPGoMove::pass(color.value_or(game.ColorToMove())), message);
-    EXPECT_EQ(message, GTPGoMessageNone);
-    return accepted;
 }

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(ClockText, MinutesAndSecondsKeepTwoDigitsAndGrowPastNinetyNine)
+TEST(ClockText, minutes_and_seconds_keep_two_digits_and_grow_past_ninety_nine)
 {
-    const std::vector<std::pair<std::int32_t, std::string>> cases{
-        {0, "00:00"}, {5, "00:05"}, {60, "01:00"}, {545, "09:05"}, {599, "09:59"},
-        {600, "10:00"}, {609, "10:09"}, {900, "15:00"}, {6000, "100:00"}};
-    for (const auto& [seconds, text] : cases) {
+    const std::pair<std::int32_t, const char*> rows[] = {
+        {0, "00:00"}, {9, "00:09"}, {10, "00:10"}, {599, "09:59"}, {600, "10:00"}, {6000, "100:00"}};
+    for (const auto& [seconds, text] : rows) {
         EXPECT_EQ(formatSecondsToMinutesAndSeconds(seconds), text) << seconds;
     }
 }

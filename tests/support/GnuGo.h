@@ -1,12 +1,14 @@
 #pragma once
 
-#include "rules/GTPGoPoint.h"
+#include "rules/GTPGoBoard.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // GNU Go as the tests' independent referee and opponent: Debian's gnugo.
 inline constexpr const char* kGnuGoPath = "/usr/games/gnugo";
@@ -42,3 +44,44 @@ inline std::set<std::string> vertexSet(const std::string& answer)
     }
     return vertices;
 }
+
+// A GTP session with GNU Go on a 9 × 9 board; the options follow "--mode gtp".
+class GnuGoSession : public ChildProcess {
+public:
+    explicit GnuGoSession(const std::vector<std::string>& options = {}) : ChildProcess(commandLine(options))
+    {
+        EXPECT_EQ(command("boardsize 9"), "= ") << kGnuGoPath << " is needed (Debian package gnugo)";
+    }
+
+    // The stones on GNU Go's board, as our board holds them.
+    GTPGoBoard::StoneMap position()
+    {
+        askPosition();
+        return readPosition();
+    }
+
+    // The same in two halves, so that other commands can share the round trip.
+    void askPosition()
+    {
+        writeLine("list_stones black");
+        writeLine("list_stones white");
+    }
+
+    GTPGoBoard::StoneMap readPosition()
+    {
+        GTPGoBoard::StoneMap stones;
+        for (const GTPGoColor color : {GTPGoColorBlack, GTPGoColorWhite}) {
+            for (const std::string& word : vertexSet(readAnswer())) {
+                stones[pointOf(word)] = static_cast<std::int32_t>(color);
+            }
+        }
+        return stones;
+    }
+
+private:
+    static std::vector<std::string> commandLine(std::vector<std::string> options)
+    {
+        options.insert(options.begin(), {kGnuGoPath, "--mode", "gtp"});
+        return options;
+    }
+};

@@ -23,7 +23,7 @@
 // end of input. Commands are the non-empty lines; the N of --exit-after and
 // --crash-after counts them.
 
-#include <cerrno>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -32,98 +32,75 @@
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 #include <unistd.h>
 
 namespace {
 
-std::string recordPath;
-std::deque<std::string> genmoveAnswers; // complete answers, ready to write
-std::string genmoveOtherwise = "pass";
-std::set<std::string> failures;
+// The options that take one value, with their defaults.
+std::map<std::string, std::string> values = {{"--record", ""}, {"--genmove-otherwise", "pass"}, {"--split", "0"},
+    {"--split-pause-ms", "30"}, {"--exit-after", "-1"}, {"--crash-after", "-1"}};
 std::set<std::string> flags; // --hold-until-genmove, --crlf, --linger when given
-std::map<std::string, long> numbers = {
-    {"--split", 0}, {"--split-pause-ms", 30}, {"--exit-after", -1}, {"--crash-after", -1}};
+std::deque<std::string> genmoveAnswers; // complete answers, ready to write
+std::set<std::string> failures;
 long commandCount = 0;
 std::string heldAnswers;
+
+long number(const std::string& option) { return std::atol(values[option].c_str()); }
 
 std::string unescape(const std::string& text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\\x") == 0 && i + 3 < text.size()) {
-            out.push_back(static_cast<char>(std::strtol(text.substr(i + 2, 2).c_str(), nullptr, 16)));
-            i += 3;
-        } else {
-            out.push_back(text[i]);
-        }
+        const bool escape = text.compare(i, 2, "\\x") == 0 && i + 3 < text.size();
+        out.push_back(escape ? static_cast<char>(std::strtol(text.substr(i + 2, 2).c_str(), nullptr, 16)) : text[i]);
+        i += escape ? 3 : 0;
     }
     return out;
 }
 
-void writeAll(const std::string& bytes)
-{
-    for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(STDOUT_FILENO, bytes.data() + done, bytes.size() - done);
-        if (n >= 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (errno != EINTR) {
-            std::_Exit(0); // the reader has gone
-        }
-    }
-}
-
-std::string frame(const std::string& result)
+// Writes the answer, or keeps it back; a framed answer is written as it is.
+void answer(const std::string& result, bool isGenmove, bool framed = false)
 {
     const std::string end = flags.count("--crlf") ? "\r\n" : "\n";
-    return result + end + end;
-}
-
-void answer(const std::string& bytes, bool isGenmove)
-{
-    heldAnswers += bytes;
+    heldAnswers += framed ? result : result + end + end;
     if (flags.count("--hold-until-genmove") && !isGenmove) {
         return;
     }
-    const std::string all = std::exchange(heldAnswers, std::string());
-    const std::size_t piece = numbers["--split"] > 0 ? static_cast<std::size_t>(numbers["--split"]) : all.size();
-    for (std::size_t i = 0; i < all.size(); i += piece) {
+    const std::size_t piece = number("--split") > 0 ? static_cast<std::size_t>(number("--split")) : heldAnswers.size();
+    for (std::size_t i = 0; i < heldAnswers.size(); i += piece) {
         if (i > 0) {
-            ::usleep(static_cast<useconds_t>(numbers["--split-pause-ms"] * 1000));
+            ::usleep(static_cast<useconds_t>(number("--split-pause-ms") * 1000));
         }
-        writeAll(all.substr(i, piece));
+        std::fwrite(heldAnswers.data() + i, 1, std::min(piece, heldAnswers.size() - i), stdout);
+        std::fflush(stdout);
     }
+    heldAnswers.clear();
 }
 
 // False when the program should end.
 bool handleLine(const std::string& line)
 {
-    if (FILE* file = recordPath.empty() ? nullptr : std::fopen(recordPath.c_str(), "ab")) {
-        std::fwrite(line.data(), 1, line.size(), file);
-        std::fputc('\n', file);
+    if (FILE* file = values["--record"].empty() ? nullptr : std::fopen(values["--record"].c_str(), "ab")) {
+        std::fprintf(file, "%s\n", line.c_str());
         std::fclose(file);
     }
     const std::size_t start = line.find_first_not_of(" \t\r");
     if (start == std::string::npos) {
         return true;
     }
-    ++commandCount;
-    if (numbers["--crash-after"] >= 0 && commandCount >= numbers["--crash-after"]) {
+    if (++commandCount == number("--crash-after")) {
         ::kill(::getpid(), SIGKILL);
     }
     const std::string name = line.substr(start, line.find_first_of(" \t\r", start) - start);
     if (name != "genmove") {
-        answer(frame(failures.count(name) ? "? failed" : "= "), false);
+        answer(failures.count(name) ? "? failed" : "= ", false);
     } else if (genmoveAnswers.empty()) {
-        answer(frame("= " + genmoveOtherwise), true);
+        answer("= " + unescape(values["--genmove-otherwise"]), true);
     } else {
-        answer(genmoveAnswers.front(), true);
+        answer(genmoveAnswers.front(), true, true);
         genmoveAnswers.pop_front();
     }
-    if (name == "quit" && !flags.count("--linger")) {
-        return false;
-    }
-    return numbers["--exit-after"] < 0 || commandCount < numbers["--exit-after"];
+    return (name != "quit" || flags.count("--linger")) && commandCount != number("--exit-after");
 }
 
 }
@@ -133,25 +110,16 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        const std::string value = i + 1 < argc ? argv[i + 1] : "";
         if (option == "--hold-until-genmove" || option == "--crlf" || option == "--linger") {
             flags.insert(option);
             continue;
         }
-        if (i + 1 == argc) {
-            std::cerr << "fake_gtp_engine: " << option << " needs a value\n";
-            return 2;
-        }
-        const std::string value = argv[++i];
-        if (numbers.count(option)) {
-            numbers[option] = std::atol(value.c_str());
-        } else if (option == "--record") {
-            recordPath = value;
-        } else if (option == "--genmove") {
-            genmoveAnswers.push_back("= " + unescape(value) + "\n\n");
-        } else if (option == "--genmove-raw") {
-            genmoveAnswers.push_back(unescape(value));
-        } else if (option == "--genmove-otherwise") {
-            genmoveOtherwise = unescape(value);
+        ++i;
+        if (values.count(option)) {
+            values[option] = value;
+        } else if (option == "--genmove" || option == "--genmove-raw") {
+            genmoveAnswers.push_back(option == "--genmove" ? "= " + unescape(value) + "\n\n" : unescape(value));
         } else if (option == "--fail") {
             failures.insert(value);
         } else {
