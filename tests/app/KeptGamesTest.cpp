@@ -169,6 +169,18 @@ TEST(KeptGames, theBoardsKeysDoWhatItsControlsDoWhateverWasClickedLast)
     press(app, Qt::Key_P);
     press(app, Qt::Key_P);
     EXPECT_TRUE(view->GoGame().IsGameOver());
+    // Ctrl+Z and its menu item take a move back, and are disabled when nothing can be.
+    QAction* takeBack = nullptr;
+    for (QAction* action : app.delegate.window()->findChildren<QAction*>()) {
+        takeBack = action->shortcut() == QKeySequence::Undo ? action : takeBack;
+    }
+    ASSERT_NE(takeBack, nullptr);
+    for (const std::size_t turns : {3u, 2u, 1u, 0u}) { // first the pass that ended the game
+        EXPECT_TRUE(takeBack->isEnabled());
+        press(app, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(view->GoGame().Turns().size(), turns);
+    }
+    EXPECT_FALSE(takeBack->isEnabled());
     press(app, Qt::Key_N, Qt::ControlModifier);
     EXPECT_NE(app.screen<MainMenuViewController>(), nullptr);
 

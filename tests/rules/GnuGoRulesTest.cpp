@@ -15,8 +15,24 @@ std::string moveText(const GTPGoMove& move)
     return (move.Color() == GTPGoColorBlack ? "black " : "white ") + (move.Point() ? vertex(*move.Point()) : "pass");
 }
 
-// Plays one seeded random game through playMove; "" while GNU Go agrees with
-// every attempt, else the disagreement. Counts the refusals by code.
+// The game a record's moves give when played afresh: what a take back must leave.
+std::string differenceFromReplay(const GTPGoGame& game)
+{
+    GTPGoGame replay = gameOn({});
+    for (const auto& turn : game.Turns()) {
+        GTPGoMoveMessage message = GTPGoMessageNone;
+        replay.playMove(turn->Move(), message);
+    }
+    const bool same = replay.Board().Stones() == game.Board().Stones() && replay.KoPoint() == game.KoPoint()
+        && replay.ColorToMove() == game.ColorToMove()
+        && replay.getNumberOfCapturedStones(GTPGoColorBlack) == game.getNumberOfCapturedStones(GTPGoColorBlack)
+        && replay.getNumberOfCapturedStones(GTPGoColorWhite) == game.getNumberOfCapturedStones(GTPGoColorWhite);
+    return same ? "" : "the game taken back differs from its replay";
+}
+
+// Plays one seeded random game through playMove, now and then taking one or
+// two moves back (GNU Go undoes them too); "" while GNU Go agrees with every
+// attempt, else the disagreement. Counts the refusals by code.
 std::string refereeGame(GnuGoSession& gnugo, std::uint32_t seed, std::map<GTPGoMoveMessage, int>& refusals)
 {
     EXPECT_EQ(body(gnugo.command("clear_board")), "");
@@ -45,6 +61,15 @@ std::string refereeGame(GnuGoSession& gnugo, std::uint32_t seed, std::map<GTPGoM
             EXPECT_EQ(body(gnugo.readAnswer()), "");
             if (gnugo.readPosition() != game.Board().Stones()) {
                 return "positions differ after: " + record;
+            }
+        }
+        if (accepted && attempt % 7 == 3) {
+            for (int back = 1 + attempt % 2; back > 0 && game.takeBack(); --back) {
+                EXPECT_EQ(body(gnugo.command("undo")), "");
+                record += "take back; ";
+            }
+            if (!differenceFromReplay(game).empty() || gnugo.position() != game.Board().Stones()) {
+                return differenceFromReplay(game) + " or GNU Go's undo differs, after: " + record;
             }
         }
     }
