@@ -51,5 +51,34 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
         const auto found = locator.locate();
         EXPECT_EQ(found ? found->Program : "", row.program);
         EXPECT_EQ(found ? found->Arguments : std::vector<std::string>(), row.arguments);
+        // A level reaches GNU Go's command line only; the others start as found.
+        const bool gnuGo = found && found->Arguments == gnugoOptions;
+        std::vector<std::string> atLevel = row.arguments;
+        if (gnuGo) {
+            atLevel.insert(atLevel.end(), {"--level", "3"});
+        }
+        EXPECT_EQ(found ? locator.locate(3)->Arguments : std::vector<std::string>(), atLevel);
+    }
+}
+
+TEST(GTPEngineLocator, the_engine_is_named_as_the_player_knows_it)
+{
+    const struct {
+        std::map<std::string, std::string> environment;
+        std::string executable, name;
+    } rows[] = {
+        {{}, "/Applications/pachi", "Pachi"},
+        {{}, kGnuGoPath, "GNU Go"},
+        {{{"HOSHI_ENGINE", "/opt/katago/katago gtp"}}, "", "katago"},
+        {{{"HOSHI_ENGINE", "/opt/katago/katago gtp"}, {"HOSHI_ENGINE_NAME", "KataGo"}}, "", "KataGo"},
+    };
+    for (const auto& row : rows) {
+        const GTPEngineLocator locator(
+            [&row](const std::string& name) -> std::optional<std::string> {
+                const auto found = row.environment.find(name);
+                return found == row.environment.end() ? std::nullopt : std::optional<std::string>(found->second);
+            },
+            [&row](const std::string& file) { return file == row.executable; });
+        EXPECT_EQ(locator.locate()->Name, row.name);
     }
 }
