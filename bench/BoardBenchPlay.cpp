@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
 
@@ -131,6 +132,31 @@ void BM_ClickToGenmoveLine(benchmark::State& state)
     qunsetenv("HOSHI_ENGINE");
 }
 
+BENCHMARK(BM_ClickToGenmoveLine)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200)->Repetitions(3);
+
+// Taking a move back, from the call to the board repainted: a two-player game of
+// 40 moves, each move taken back and played again (only the take back is timed).
+void BM_TakeBackAndRedraw(benchmark::State& state)
+{
+    BoardView view(QRect(0, 0, 800, 600), GTPGoGameInfo(0, 600), GTPGoColorEmpty, "English");
+    for (int i = 0; i < 40; ++i) {
+        click(&view, QPoint(qRound(view.getPosX(static_cast<float>(i % 9))),
+                            qRound(view.height() - view.getPosY(static_cast<float>(i / 9 * 2)))));
+    }
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        const GTPGoMove last = view.GoGame().getLastTurn()->Move();
+        const auto start = std::chrono::steady_clock::now();
+        view.takeBack();
+        view.render(&image);
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+        click(&view, QPoint(qRound(view.getPosX(static_cast<float>(last.Point()->X() - 1))),
+                            qRound(view.height() - view.getPosY(static_cast<float>(last.Point()->Y() - 1)))));
+    }
+}
+
 } // namespace
 
-BENCHMARK(BM_ClickToGenmoveLine)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200)->Repetitions(3);
+BENCHMARK(BM_TakeBackAndRedraw)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
