@@ -102,7 +102,7 @@ void AppDelegate::showMainMenu(const QString& language)
 void AppDelegate::showGameSetup(GTPGoColor playerColor, const QString& language)
 {
     auto* setup = new GameInfoViewController(playerColor, language);
-    setup->setInitialValues(m_settings.handicap(), m_settings.minutes(), m_settings.level());
+    setup->setInitialValues(m_settings.handicap(), m_settings.minutes(), m_settings.level(), m_settings.counting());
     connect(setup, &GameInfoViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
     connect(setup, &GameInfoViewController::GameRequested, this, &AppDelegate::showGame);
     setScreen(setup);
@@ -115,6 +115,7 @@ void AppDelegate::showGame(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor
     if (gameInfo.Level() > 0) {
         m_settings.setLevel(gameInfo.Level());
     }
+    m_settings.setCounting(gameInfo.Counting());
     auto* game = new BoardViewController(gameInfo, playerColor, language);
     connect(game, &BoardViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
     setScreen(game);

@@ -63,7 +63,7 @@ std::string BoardViewController::gameRecord() const
         record.Overtime = std::to_string(time.NumberOfMovesPerByoYomi()) + "/"
             + std::to_string(static_cast<int>(time.ByoYomi())) + " byo-yomi";
     }
-    record.Rules = "Stones on the board";
+    record.Rules = game.GameInfo().Counting() == GTPGoCounting::Area ? "Chinese" : "Stones on the board";
     return SGFWriter::write(record);
 }
 

@@ -4,6 +4,8 @@
 #include "translations/Translations.h"
 #include "ui_GameInfoView.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int MaximumHandicap = 9;
 constexpr int MaximumMinutes = 15;
@@ -70,6 +72,14 @@ void GameInfoViewController::setButtonsAndLabels()
     m_ui->StonesLabel->setText(tr("stones"));
     m_ui->HandicapLabel->setText(tr("Handicap"));
     m_ui->LevelLabel->setText(tr("Level"));
+    m_ui->CountingLabel->setText(tr("Counting"));
+    const int counting = std::max(0, m_ui->CountingChoice->currentIndex());
+    m_ui->CountingChoice->clear();
+    //: Counting the stones on the board only
+    m_ui->CountingChoice->addItem(tr("Stones"));
+    //: Area counting: stones and surrounded points
+    m_ui->CountingChoice->addItem(tr("Area"));
+    m_ui->CountingChoice->setCurrentIndex(counting);
 }
 
 void GameInfoViewController::changeEvent(QEvent* event)
@@ -81,8 +91,9 @@ void GameInfoViewController::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void GameInfoViewController::setInitialValues(int handicap, int minutes, int level)
+void GameInfoViewController::setInitialValues(int handicap, int minutes, int level, GTPGoCounting counting)
 {
+    m_ui->CountingChoice->setCurrentIndex(counting == GTPGoCounting::Area ? 1 : 0);
     m_ui->HandicapSlider->setValue(handicap);
     m_ui->TimeSlider->setValue(minutes);
     m_ui->LevelSlider->setValue(level);
@@ -94,17 +105,24 @@ void GameInfoViewController::layOutRows()
     const std::vector<std::vector<QWidget*>> rows = {
         {m_ui->HandicapLabel, m_ui->HandicapSlider, m_ui->NumberHandicapStones, m_ui->StonesLabel},
         {m_ui->TimeLabel, m_ui->TimeSlider, m_ui->Time},
-        {m_ui->LevelLabel, m_ui->LevelSlider, m_ui->Level}};
-    for (QWidget* widget : rows.back()) {
+        {m_ui->LevelLabel, m_ui->LevelSlider, m_ui->Level},
+        {m_ui->CountingLabel, m_ui->CountingChoice}};
+    for (QWidget* widget : rows[2]) {
         widget->setVisible(m_HasLevel);
     }
-    // Between the top of the screen and the buttons, as the two rows always were.
-    const int first = m_HasLevel ? 150 : 190;
-    const int spacing = m_HasLevel ? 80 : 100;
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        for (QWidget* widget : rows[row]) {
-            widget->move(widget->x(), first + spacing * static_cast<int>(row));
+    // Between the top of the screen and the buttons.
+    const int first = m_HasLevel ? 120 : 150;
+    const int spacing = m_HasLevel ? 70 : 80;
+    int row = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i == 2 && !m_HasLevel) {
+            continue;
         }
+        for (QWidget* widget : rows[i]) {
+            // A row's controls share its middle line.
+            widget->move(widget->x(), first + spacing * row + (40 - widget->height()) / 2);
+        }
+        ++row;
     }
 }
 
@@ -120,6 +138,7 @@ void GameInfoViewController::onPlay()
     const std::int32_t minutes = m_ui->Time->text().toInt();
     GTPGoGameInfo gameInfo(handicap, minutes * SecondsPerMinute);
     gameInfo.setLevel(m_HasLevel ? m_ui->Level->text().toInt() : 0);
+    gameInfo.setCounting(m_ui->CountingChoice->currentIndex() == 1 ? GTPGoCounting::Area : GTPGoCounting::Stones);
     emit GameRequested(gameInfo, m_PlayerColor, m_CurrentLanguage);
 }
 
@@ -131,5 +150,6 @@ QLabel* GameInfoViewController::TimeLabel() const { return m_ui->TimeLabel; }
 QLabel* GameInfoViewController::StonesLabel() const { return m_ui->StonesLabel; }
 QSlider* GameInfoViewController::LevelSlider() const { return m_ui->LevelSlider; }
 QLabel* GameInfoViewController::LevelLabel() const { return m_ui->LevelLabel; }
+QComboBox* GameInfoViewController::CountingChoice() const { return m_ui->CountingChoice; }
 QPushButton* GameInfoViewController::BackButton() const { return m_ui->BackButton; }
 QPushButton* GameInfoViewController::PlayButton() const { return m_ui->PlayButton; }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -29,7 +30,7 @@ public:
     void onPlay();
     void setButtonsAndLabels();
     // The sliders where the player left them last time.
-    void setInitialValues(int handicap, int minutes, int level);
+    void setInitialValues(int handicap, int minutes, int level, GTPGoCounting counting);
 
     QSlider* HandicapSlider() const;
     QSlider* TimeSlider() const;
@@ -39,6 +40,7 @@ public:
     QLabel* StonesLabel() const;
     QSlider* LevelSlider() const;
     QLabel* LevelLabel() const;
+    QComboBox* CountingChoice() const;
     QPushButton* BackButton() const;
     QPushButton* PlayButton() const;
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
@@ -52,7 +54,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Two rows (handicap, time), or three with the engine's level, evenly down the screen.
+    // Handicap, time, the engine's level when there is one, and counting, evenly down the screen.
     void layOutRows();
 
     std::unique_ptr<Ui::GameInfoView> m_ui;

@@ -63,6 +63,16 @@ void UserSettings::setLevel(int level)
     m_Settings.setValue(QStringLiteral("level"), level);
 }
 
+GTPGoCounting UserSettings::counting() const
+{
+    return number("counting", 0, 1, 0) == 1 ? GTPGoCounting::Area : GTPGoCounting::Stones;
+}
+
+void UserSettings::setCounting(GTPGoCounting counting)
+{
+    m_Settings.setValue(QStringLiteral("counting"), counting == GTPGoCounting::Area ? 1 : 0);
+}
+
 int UserSettings::number(const char* key, int lowest, int highest, int fallback) const
 {
     bool isNumber = false;

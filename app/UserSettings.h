@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/GTPGoCounting.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -20,6 +22,8 @@ public:
     // GNU Go's strength; by default 1, which a beginner can beat now and then.
     int level() const;
     void setLevel(int level);
+    GTPGoCounting counting() const;
+    void setCounting(GTPGoCounting counting);
 
 private:
     int number(const char* key, int lowest, int highest, int fallback) const;

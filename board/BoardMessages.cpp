@@ -1,5 +1,7 @@
 #include "BoardMessages.h"
 
+#include <cmath>
+
 std::string BoardMessages::refusalLogLine(GTPGoMoveMessage code)
 {
     switch (code) {
@@ -71,10 +73,6 @@ QString BoardMessages::engineDied()
 QString BoardMessages::score(double whiteScore, double blackScore)
 {
     const double margin = blackScore - whiteScore;
-    // The counts are cut to whole points; the margin keeps its fraction.
-    const QString counts = tr("White has %1 points and Black has %2 points.")
-                               .arg(static_cast<int>(whiteScore))
-                               .arg(static_cast<int>(blackScore));
     QString outcome;
     if (margin > 0) {
         outcome = tr("Black wins by %1 points!").arg(margin, 0, 'f', 1);
@@ -83,7 +81,22 @@ QString BoardMessages::score(double whiteScore, double blackScore)
     } else {
         outcome = tr("It's a draw!");
     }
-    return tr("Both players have passed.\nThe game is now over.") + '\n' + counts + '\n' + outcome;
+    return tr("Both players have passed.\nThe game is now over.") + '\n' + counts(whiteScore, blackScore) + '\n'
+        + outcome;
+}
+
+QString BoardMessages::marking(double whiteScore, double blackScore)
+{
+    return counts(whiteScore, blackScore) + '\n'
+        + tr("Click groups to mark them dead or alive, then press Pass to accept the count.");
+}
+
+QString BoardMessages::counts(double whiteScore, double blackScore)
+{
+    const auto points = [](double score) {
+        return score == std::trunc(score) ? QString::number(static_cast<int>(score)) : QString::number(score, 'f', 1);
+    };
+    return tr("White has %1 points and Black has %2 points.").arg(points(whiteScore), points(blackScore));
 }
 
 QString BoardMessages::resignTitle()

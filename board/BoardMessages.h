@@ -28,11 +28,16 @@ public:
 
     // The final score: White's and Black's counts, the winner and the margin, or a draw.
     static QString score(double whiteScore, double blackScore);
+    // While dead stones are marked: the count so far and how to finish.
+    static QString marking(double whiteScore, double blackScore);
 
     static QString resignTitle();
     static QString passTitle();
     static QString reviewTitle();
 
 private:
+    // Both counts: a whole one as an integer, a half point (from komi) with its decimal.
+    static QString counts(double whiteScore, double blackScore);
+
     QString m_EngineName;
 };

@@ -135,11 +135,11 @@ void BoardView::showGameSoFar()
     if (!m_GoGame->IsGameOver()) {
         return;
     }
-    if (m_GoGame->End() == GTPGoGameEnd::TwoPasses) {
-        double whiteScore = 0;
-        double blackScore = 0;
-        m_GoGame->velkCounting(whiteScore, blackScore);
-        showMessage([whiteScore, blackScore] { return BoardMessages::score(whiteScore, blackScore); });
+    if (m_GoGame->End() == GTPGoGameEnd::TwoPasses && m_GoGame->Result()) {
+        const GTPGoGameResult& result = *m_GoGame->Result();
+        showMessage([white = result.WhiteScore(), black = result.BlackScore()] {
+            return BoardMessages::score(white, black);
+        });
     }
     // A finished game is there to be looked through.
     m_DemonstrationButton->setChecked(true);
@@ -227,7 +227,13 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     const QPointF location = toViewLocation(event->position());
     // The hover stone stays away until the mouse moves again.
     m_MouseLocationToUpdate = kNoMouseLocation;
-    playMove(location);
+    if (m_IsMarking && !m_IsDemonstration) {
+        if (const std::optional<GoBoardPoint> point = locationToBoardPoint(location)) {
+            toggleGroup(boardPointToGoPoint(*point));
+        }
+    } else {
+        playMove(location);
+    }
     update();
     char line[64];
     std::snprintf(line, sizeof line, "Mouse location: %f %f", location.x(), location.y());

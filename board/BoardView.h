@@ -20,6 +20,7 @@
 #include <mutex>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class QCheckBox;
@@ -148,6 +149,8 @@ private:
     void engineRefusedUndo();
     // A move was recorded: keeps the message shown before it, for a take back.
     void notePly();
+    // Counted at once, or by area once the dead stones are marked.
+    void gameEndedByPasses();
     // Ends the game other than by two passes, with the message the player reads.
     void endGame(GTPGoGameEnd how, GTPGoColor winner, std::function<QString()> message);
     // Called by updateClock when the game record reports a loss on time.
@@ -155,6 +158,15 @@ private:
 
     // Review.
     void navigate(std::int32_t step);
+
+    // Marking dead stones, for an area count.
+    void startMarking();
+    void markEngineDeadStones(const std::string& vertices);
+    void toggleGroup(const GTPGoPoint& point);
+    void showMarkedCount();
+    void acceptCount();
+    std::vector<GTPGoPoint> deadStones() const;
+    std::int32_t deadStonesOf(GTPGoColor color) const;
 
     QRectF m_GoBoardRect;
     QRectF m_GoBoardHitbox;
@@ -175,6 +187,9 @@ private:
     std::function<QString()> m_Message;
     std::vector<std::function<QString()>> m_MessagesBefore;
     bool m_ResyncOnUndoRefused = false;
+    bool m_IsMarking = false;
+    // Marked while marking; once the count is accepted, the prisoners they made.
+    std::unordered_set<GTPGoPoint> m_DeadStones;
     bool m_IsTwoPlayers = false;
     bool m_IsDemonstration = false;
     QStringList m_ColumnNames;

@@ -190,8 +190,11 @@ void BoardView::setPrisoners()
             field->setText(text);
         }
     };
-    show(m_BlackCapturedStonesTextField, m_GoGame->getNumberOfCapturedStones(GTPGoColorBlack));
-    show(m_WhiteCapturedStonesTextField, m_GoGame->getNumberOfCapturedStones(GTPGoColorWhite));
+    // Dead stones are the prisoners of the other side.
+    show(m_BlackCapturedStonesTextField,
+         m_GoGame->getNumberOfCapturedStones(GTPGoColorBlack) + deadStonesOf(GTPGoColorWhite));
+    show(m_WhiteCapturedStonesTextField,
+         m_GoGame->getNumberOfCapturedStones(GTPGoColorWhite) + deadStonesOf(GTPGoColorBlack));
 }
 
 void BoardView::updateClock()
@@ -217,10 +220,9 @@ void BoardView::refreshClockFields()
 
 void BoardView::setScore()
 {
-    double whiteScore = 0;
-    double blackScore = 0;
-    m_GoGame->velkCounting(whiteScore, blackScore);
-    showMessage([whiteScore, blackScore] { return BoardMessages::score(whiteScore, blackScore); });
+    // The record's result: the stones counted, or the area with the dead stones marked.
+    const GTPGoGameResult& result = *m_GoGame->Result();
+    showMessage([white = result.WhiteScore(), black = result.BlackScore()] { return BoardMessages::score(white, black); });
     m_DisplayCount = true;
     update();
     emit GameEnded();

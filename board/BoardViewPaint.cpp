@@ -42,6 +42,9 @@ constexpr float kRingScale = 0.5f;
 constexpr double kCrossThicknessDivisor = 8.0;
 constexpr double kCrossAngle = std::numbers::pi / 4;
 constexpr double kCrossLineWidth = 2.0;
+// A dead stone's cross: arms of a third of the stone's radius, two units thick.
+constexpr double kDeadCrossShare = 1.0 / 3.0;
+constexpr double kDeadCrossWidth = 2.0;
 // Counting numbers start a little left of and below the stone's centre.
 constexpr float kCountOffsetFactor = 0.25f;
 constexpr float kCountDrop = 5.0f;
@@ -120,7 +123,18 @@ void BoardView::drawStones(QPainter& painter)
         drawShadowOfStoneAtPoint(painter, color, QPointF(getPosX(point.X()), getPosY(point.Y())));
     }
     for (const auto& [point, color] : m_StoneList) {
-        drawStoneAtPoint(painter, color, QPointF(getPosX(point.X()), getPosY(point.Y())));
+        // A stone marked dead stays translucent, crossed in its own colour's contrast.
+        if (!m_DeadStones.contains(boardPointToGoPoint(point))) {
+            drawStoneAtPoint(painter, color, QPointF(getPosX(point.X()), getPosY(point.Y())));
+            continue;
+        }
+        const QPointF center(getPosX(point.X()), getPosY(point.Y()));
+        const double arm = m_StoneRadius * kDeadCrossShare;
+        const QRectF bar(-arm, -kDeadCrossWidth / 2, 2 * arm, kDeadCrossWidth);
+        ViewPainter view(painter, height());
+        for (const double angle : {kCrossAngle, -kCrossAngle}) {
+            view.fillAndStrokeRotatedRect(center, angle, bar, color == GTPGoColorBlack ? kWhite : kBlack, 0);
+        }
     }
 }
 

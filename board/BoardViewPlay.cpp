@@ -103,6 +103,10 @@ bool BoardView::playMove(QPointF location)
 
 void BoardView::onPass()
 {
+    if (m_IsMarking && !m_IsDemonstration) {
+        acceptCount();
+        return;
+    }
     // Nothing may reach the engine once the game has ended, however it ended.
     if (m_IsDemonstration || m_GoGame->IsGameOver()) {
         return;
@@ -123,7 +127,7 @@ void BoardView::pass(GTPGoColor color)
     if (!m_GoGame->playMove(GTPGoMove::pass(color), message)) {
         if (m_GoGame->IsGameOver()) {
             notePly();
-            setScore();
+            gameEndedByPasses();
         }
         return;
     }
@@ -132,13 +136,22 @@ void BoardView::pass(GTPGoColor color)
     m_LastMove.setX(-1);
     if (!m_IsTwoPlayers && m_GTPEngine != nullptr) {
         if (m_GoGame->IsGameOver()) {
-            setScore();
+            gameEndedByPasses();
         } else {
             m_GTPEngine->pass(color);
             generateMove(toPlay());
         }
     }
     update();
+}
+
+void BoardView::gameEndedByPasses()
+{
+    if (m_GameInfo.Counting() == GTPGoCounting::Area) {
+        startMarking();
+    } else {
+        setScore();
+    }
 }
 
 void BoardView::notePly()
@@ -188,6 +201,8 @@ void BoardView::takeBack()
             m_GTPEngine->undo();
         }
     }
+    m_IsMarking = false;
+    m_DeadStones.clear();
     initializeBoard();
     const GTPGoTurn* last = m_GoGame->getLastTurn();
     m_LastMove = last != nullptr && last->Move().Point() ? goPointToBoardPoint(*last->Move().Point())
@@ -233,7 +248,7 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
         // A refused pass is the second pass, which ended the game.
         if (m_GoGame->IsGameOver()) {
             notePly();
-            setScore();
+            gameEndedByPasses();
             // The count numbers belong to the current position; leaving review shows them.
             if (m_IsDemonstration) {
                 m_DisplayCount = false;

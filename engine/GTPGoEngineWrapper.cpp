@@ -130,7 +130,8 @@ void GTPGoEngineWrapper::executeNextCommand()
     // GTP answers every line but blank ones, in order: this is how an answer is matched to its command.
     const QString words = command.trimmed();
     if (!words.isEmpty()) {
-        m_AnswersAwaited.push_back(words.startsWith(QLatin1String("genmove")) ? Asked::Move
+        m_AnswersAwaited.push_back(m_AskingQuestion                           ? Asked::Question
+                                       : words.startsWith(QLatin1String("genmove")) ? Asked::Move
                                        : words == QLatin1String("undo")       ? Asked::Undo
                                                                               : Asked::Other);
     }
@@ -169,6 +170,14 @@ bool GTPGoEngineWrapper::handleAnswer(const std::string& text)
     const GTPAnswer answer = GTPAnswer::parse(text, m_BoardSize);
     if (asked == Asked::Undo && answer.kind() != GTPAnswer::Kind::Success) {
         emit UndoRefused();
+        return !self.isNull();
+    }
+    if (asked == Asked::Question && !m_Questions.empty()) {
+        const Answered answered = std::move(m_Questions.front());
+        m_Questions.pop_front();
+        const bool success = !text.empty() && text.front() == '=';
+        answered(success ? std::optional<std::string>(text.substr(std::min<std::size_t>(2, text.size())))
+                         : std::nullopt);
         return !self.isNull();
     }
     if (asked != Asked::Move) {
@@ -269,6 +278,17 @@ void GTPGoEngineWrapper::pass(GTPGoColor color)
 void GTPGoEngineWrapper::undo()
 {
     sendLine("undo");
+}
+
+void GTPGoEngineWrapper::ask(const QString& command, Answered answered)
+{
+    if (m_Failure != Failure::None) {
+        return;
+    }
+    m_Questions.push_back(std::move(answered));
+    m_AskingQuestion = true;
+    sendCommand(command);
+    m_AskingQuestion = false;
 }
 
 void GTPGoEngineWrapper::generateMove(GTPGoColor color, double timeLeft, std::int32_t numberOfMoves)

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 
 // The engine as a child process speaking GTP on its standard input and output.
@@ -48,6 +49,10 @@ public:
     void generateMove(GTPGoColor color, double timeLeft, std::int32_t numberOfMoves);
     // "undo": the engine takes back its last move.
     void undo();
+    // Any other question; the answer's text after "= " (nothing on a failure)
+    // reaches the callback when it comes.
+    using Answered = std::function<void(const std::optional<std::string>& text)>;
+    void ask(const QString& command, Answered answered);
 
     bool IsWaitingForAnswer() const { return m_IsWaitingForAnswer; }
     void setIsWaitingForAnswer(bool v) { m_IsWaitingForAnswer = v; }
@@ -84,8 +89,11 @@ private:
     QProcess* m_PachiTask = nullptr;
     std::deque<QString> m_Commands;
     // What a line written and not yet answered asked for; its answer is read accordingly.
-    enum class Asked { Other, Move, Undo };
+    enum class Asked { Other, Move, Undo, Question };
     std::deque<Asked> m_AnswersAwaited;
+    std::deque<Answered> m_Questions;
+    // Set while a question is written, so that its answer goes to its callback.
+    bool m_AskingQuestion = false;
     bool m_IsWaitingForAnswer = false;
     GTPGoColor m_LastColorAsked = GTPGoColorBlack;
     Failure m_Failure = Failure::None;

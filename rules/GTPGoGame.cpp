@@ -1,5 +1,7 @@
 #include "GTPGoGame.h"
 
+#include "GTPGoAreaCounting.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -65,14 +67,32 @@ bool GTPGoGame::playMove(const GTPGoMove& move, GTPGoMoveMessage& message)
     return true;
 }
 
+void GTPGoGame::areaCount(const std::vector<GTPGoPoint>& deadStones, double& whiteScore, double& blackScore) const
+{
+    areaCounting(m_Board, deadStones, static_cast<double>(m_GameInfo.Komi()), whiteScore, blackScore);
+}
+
+void GTPGoGame::acceptAreaCount(const std::vector<GTPGoPoint>& deadStones)
+{
+    double whiteScore = 0;
+    double blackScore = 0;
+    areaCount(deadStones, whiteScore, blackScore);
+    setResultOf(whiteScore, blackScore);
+}
+
+void GTPGoGame::setResultOf(double whiteScore, double blackScore)
+{
+    m_Result = GTPGoGameResult(whiteScore > blackScore ? GTPGoColorWhite : GTPGoColorBlack,
+                               std::fabs(whiteScore - blackScore), blackScore, whiteScore, false);
+    endGame(GTPGoGameEnd::TwoPasses, whiteScore == blackScore ? GTPGoColorEmpty : m_Result->WinnerColor());
+}
+
 void GTPGoGame::endByPasses()
 {
     double whiteScore = 0;
     double blackScore = 0;
     velkCounting(whiteScore, blackScore);
-    m_Result = GTPGoGameResult(whiteScore > blackScore ? GTPGoColorWhite : GTPGoColorBlack,
-                               std::fabs(whiteScore - blackScore), blackScore, whiteScore, false);
-    endGame(GTPGoGameEnd::TwoPasses, whiteScore == blackScore ? GTPGoColorEmpty : m_Result->WinnerColor());
+    setResultOf(whiteScore, blackScore);
 }
 
 void GTPGoGame::recomputeKoPoint()

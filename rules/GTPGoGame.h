@@ -39,6 +39,10 @@ public:
     // Stones on the board; White's score includes komi.
     void velkCounting(double& whiteScore, double& blackScore) const;
     std::int32_t getNumberOfCapturedStones(GTPGoColor color) const;
+    // Area count of the board with these dead stones taken off; White's score includes komi.
+    void areaCount(const std::vector<GTPGoPoint>& deadStones, double& whiteScore, double& blackScore) const;
+    // After two passes in an area-counted game: the result is that of the area count.
+    void acceptAreaCount(const std::vector<GTPGoPoint>& deadStones);
     // Moves CurrentNode by up to step turns and lists what changes on the shown
     // board: points to clear and stones to place, never sharing a point.
     void getBoardModifications(std::vector<GTPGoPoint>& removals, std::vector<GTPGoMove>& additions, std::int32_t step);
@@ -70,6 +74,7 @@ public:
 private:
     std::unique_ptr<GTPGoTurn> makeTurn(const GTPGoMove& move) const;
     void endByPasses();
+    void setResultOf(double whiteScore, double blackScore);
     void recomputeKoPoint();
     // The board's stones once the turn is undone: its stone off, its captures back.
     void undo(const GTPGoTurn& turn);

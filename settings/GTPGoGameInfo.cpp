@@ -5,3 +5,9 @@ GTPGoGameInfo::GTPGoGameInfo(std::int32_t handicap, std::int32_t duration)
     , m_TimeSettings(duration)
 {
 }
+
+void GTPGoGameInfo::setCounting(GTPGoCounting v)
+{
+    m_Counting = v;
+    m_Komi = v == GTPGoCounting::Stones ? 0.0f : m_Handicap > 0 ? 0.5f : 7.0f;
+}

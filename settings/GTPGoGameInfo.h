@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GTPGoCounting.h"
 #include "GTPTimeSettings.h"
 
 #include <cstdint>
@@ -23,6 +24,9 @@ public:
     // The engine's strength, 1 to 10, where the engine takes one; 0: its own.
     std::int32_t Level() const { return m_Level; }
     void setLevel(std::int32_t v) { m_Level = v; }
+    GTPGoCounting Counting() const { return m_Counting; }
+    // Area counting comes with its komi: 7, or 0.5 with a handicap.
+    void setCounting(GTPGoCounting v);
 
 private:
     std::int32_t m_BoardSize = 9;
@@ -30,4 +34,5 @@ private:
     std::int32_t m_Handicap = 0;
     GTPTimeSettings m_TimeSettings;
     std::int32_t m_Level = 0;
+    GTPGoCounting m_Counting = GTPGoCounting::Stones;
 };

@@ -53,11 +53,18 @@ std::string SGFGameRecord::resultText(const GTPGoGame& game)
 std::unique_ptr<GTPGoGame> SGFGameRecord::toGame(std::int32_t mainTime, GTPGoClock::TimeSource timeSource) const
 {
     GTPGoGameInfo info(Handicap, MainTime.value_or(mainTime));
+    if (Rules == "Chinese") {
+        info.setCounting(GTPGoCounting::Area);
+    }
     info.setKomi(static_cast<float>(Komi));
     auto game = std::make_unique<GTPGoGame>(info, std::move(timeSource));
     for (const GTPGoMove& move : Moves) {
         GTPGoMoveMessage message = GTPGoMessageNone;
         game->playMove(move, message);
+    }
+    if (game->End() == GTPGoGameEnd::TwoPasses && info.Counting() == GTPGoCounting::Area) {
+        // The file keeps no dead stones: the area as the stones stand.
+        game->acceptAreaCount({});
     }
     if (game->IsGameOver() || Result.empty() || Result == "?") {
         return game;

@@ -193,6 +193,10 @@ La partie est terminée.</translation>
         <source>Review previous moves</source>
         <translation>Revoir les derniers coups</translation>
     </message>
+    <message>
+        <source>Click groups to mark them dead or alive, then press Pass to accept the count.</source>
+        <translation>Clique sur les groupes pour les marquer morts ou vivants, puis appuie sur Passer pour accepter le décompte.</translation>
+    </message>
 </context>
 <context>
     <name>BoardViewController</name>
@@ -293,6 +297,20 @@ La partie est terminée.</translation>
     <message>
         <source>Level</source>
         <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Décompte</translation>
+    </message>
+    <message>
+        <source>Stones</source>
+        <extracomment>Counting the stones on the board only</extracomment>
+        <translation>Pierres</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <extracomment>Area counting: stones and surrounded points</extracomment>
+        <translation>Zone</translation>
     </message>
 </context>
 <context>

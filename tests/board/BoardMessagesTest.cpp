@@ -40,12 +40,17 @@ TEST(BoardMessages, everyTextInEnglishAndFrench)
          "Black wins by 1.0 points!",
          "Les deux joueurs ont passé.\nLa partie est terminée.\nBlanc a 1 points et Noir a 2 points.\n"
          "Noir gagne de 1.0 points !"},
-        // The counts are cut to whole points; the margin keeps its fraction.
+        // A half point from komi keeps its decimal; a whole count stays whole.
         {[] { return BoardMessages::score(3.5, 1); },
-         "Both players have passed.\nThe game is now over.\nWhite has 3 points and Black has 1 points.\n"
+         "Both players have passed.\nThe game is now over.\nWhite has 3.5 points and Black has 1 points.\n"
          "White wins by 2.5 points!",
-         "Les deux joueurs ont passé.\nLa partie est terminée.\nBlanc a 3 points et Noir a 1 points.\n"
+         "Les deux joueurs ont passé.\nLa partie est terminée.\nBlanc a 3.5 points et Noir a 1 points.\n"
          "Blanc gagne de 2.5 points !"},
+        {[] { return BoardMessages::marking(31.5, 40); },
+         "White has 31.5 points and Black has 40 points.\n"
+         "Click groups to mark them dead or alive, then press Pass to accept the count.",
+         "Blanc a 31.5 points et Noir a 40 points.\n"
+         "Clique sur les groupes pour les marquer morts ou vivants, puis appuie sur Passer pour accepter le décompte."},
         {[] { return BoardMessages::score(4, 4); },
          "Both players have passed.\nThe game is now over.\nWhite has 4 points and Black has 4 points.\nIt's a draw!",
          "Les deux joueurs ont passé.\nLa partie est terminée.\nBlanc a 4 points et Noir a 4 points.\n"

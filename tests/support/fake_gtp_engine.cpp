@@ -8,6 +8,7 @@
 //   --genmove-raw BYTES    answer the next "genmove" with BYTES exactly (same list)
 //   --genmove-otherwise A  what genmove answers once the list is used up (default pass)
 //   --fail NAME            answer every command NAME with "? failed\n\n"
+//   --answer LINE=TEXT     answer the command line LINE with "= TEXT\n\n"
 //   --hold-until-genmove   keep other answers back and write them in the same
 //                          write as the next genmove answer
 //   --split N              write each answer in pieces of N bytes ...
@@ -42,6 +43,7 @@ std::map<std::string, std::string> values = {{"--record", ""}, {"--genmove-other
 std::set<std::string> flags; // --hold-until-genmove, --crlf, --linger when given
 std::deque<std::string> genmoveAnswers; // complete answers, ready to write
 std::set<std::string> failures;
+std::map<std::string, std::string> answers; // by the whole command line
 long commandCount = 0;
 std::string heldAnswers;
 
@@ -92,7 +94,9 @@ bool handleLine(const std::string& line)
         ::kill(::getpid(), SIGKILL);
     }
     const std::string name = line.substr(start, line.find_first_of(" \t\r", start) - start);
-    if (name != "genmove") {
+    if (answers.count(line)) {
+        answer("= " + answers[line], false);
+    } else if (name != "genmove") {
         answer(failures.count(name) ? "? failed" : "= ", false);
     } else if (genmoveAnswers.empty()) {
         answer("= " + unescape(values["--genmove-otherwise"]), true);
@@ -122,6 +126,8 @@ int main(int argc, char** argv)
             genmoveAnswers.push_back(option == "--genmove" ? "= " + unescape(value) + "\n\n" : unescape(value));
         } else if (option == "--fail") {
             failures.insert(value);
+        } else if (option == "--answer") {
+            answers[value.substr(0, value.find('='))] = unescape(value.substr(value.find('=') + 1));
         } else {
             std::cerr << "fake_gtp_engine: bad option " << option << "\n";
             return 2;
