@@ -52,6 +52,7 @@ struct Game {
     // The fake engine's answers to successive genmoves, and its other options.
     QStringList genmoves = {};
     QStringList engineOptions = {};
+    GTPGoCounting counting = GTPGoCounting::Stones;
 };
 
 // One board screen and, against the engine, the fake engine's record.
@@ -67,8 +68,10 @@ public:
         qputenv("HOSHI_ENGINE", (engineCommand.isEmpty() ? (words + game.engineOptions).join(' ') : engineCommand).toUtf8());
         qputenv("HOSHI_ENGINE_NAME", kEngineName.toUtf8());
         Translations::install(game.language);
-        view = std::make_unique<BoardView>(kWindowFrame, GTPGoGameInfo(game.handicap, game.mainTime), game.player,
-                                           game.language, nullptr, [this] { return now; });
+        GTPGoGameInfo info(game.handicap, game.mainTime);
+        info.setCounting(game.counting);
+        view = std::make_unique<BoardView>(kWindowFrame, info, game.player, game.language, nullptr,
+                                           [this] { return now; });
         qunsetenv("HOSHI_ENGINE");
         qunsetenv("HOSHI_ENGINE_NAME");
         if (game.player != GTPGoColorEmpty && engineCommand.isEmpty()) {
