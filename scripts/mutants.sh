@@ -26,11 +26,12 @@ TIMEOUT=${HOSHI_MUTANTS_TIMEOUT:-300}
 trim() { local s=$1; s=${s#"${s%%[![:space:]]*}"}; printf '%s' "${s%"${s##*[![:space:]]}"}"; }
 
 # The list: parallel arrays indexed by mutant.
-ids=() files=() labels=() olds=() news=()
+ids=() files=() labels=() anchors=() olds=() news=()
 while IFS= read -r line || [ -n "$line" ]; do
   case $line in
     @*) read -r _ id file label <<<"$line"
-        ids+=("$id") files+=("$file") labels+=("$label") olds+=("") news+=("") ;;
+        ids+=("$id") files+=("$file") labels+=("$label") anchors+=("") olds+=("") news+=("") ;;
+    =*) anchors[-1]=$(trim "${line#=}") ;;
     -*) olds[-1]=$(trim "${line#-}") ;;
     +*) news[-1]=$(trim "${line#+}") ;;
   esac
@@ -52,19 +53,22 @@ done
 [ $# -gt 0 ] || selected=("${!ids[@]}")
 
 # Writes FILE with the one line equal (trimmed) to OLD replaced by NEW, keeping its
-# indentation, to stdout; exits 3 unless exactly one line matched.
+# indentation, to stdout; exits 3 unless exactly one line matched. With an ANCHOR,
+# only the lines after it count, and the anchor itself must occur exactly once.
 mutate() {
-  OLD=$2 NEW=$3 awk '
+  OLD=$2 NEW=$3 ANCHOR=${4:-} awk '
     function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t\r]+$/, "", s); return s }
-    trim($0) == ENVIRON["OLD"] { n++; match($0, /^[ \t]*/); print substr($0, 1, RLENGTH) ENVIRON["NEW"]; next }
+    BEGIN { after = (ENVIRON["ANCHOR"] == "") }
+    ENVIRON["ANCHOR"] != "" && trim($0) == ENVIRON["ANCHOR"] { anchors++; after = 1; print; next }
+    after && trim($0) == ENVIRON["OLD"] { n++; match($0, /^[ \t]*/); print substr($0, 1, RLENGTH) ENVIRON["NEW"]; next }
     { print }
-    END { exit n == 1 ? 0 : 3 }' "$1"
+    END { exit n == 1 && (ENVIRON["ANCHOR"] == "" || anchors == 1) ? 0 : 3 }' "$1"
 }
 
 if [ $mode = check ]; then
   status=0
   for i in "${selected[@]}"; do
-    if ! mutate "${files[$i]}" "${olds[$i]}" "${news[$i]}" >/dev/null 2>&1; then
+    if ! mutate "${files[$i]}" "${olds[$i]}" "${news[$i]}" "${anchors[$i]}" >/dev/null 2>&1; then
       echo "${ids[$i]} STALE (the original line is not in ${files[$i]} exactly once)"; status=1
     fi
   done
@@ -105,7 +109,7 @@ killed=0 survived=0 stale=0 broken=0 survivors=()
 for i in "${selected[@]}"; do
   id=${ids[$i]} file=${files[$i]} label=${labels[$i]} t0=$SECONDS
   target=$SRC/$file
-  if [ ! -f "$target" ] || ! mutate "$target" "${olds[$i]}" "${news[$i]}" >"$SCRATCH/mutant.tmp"; then
+  if [ ! -f "$target" ] || ! mutate "$target" "${olds[$i]}" "${news[$i]}" "${anchors[$i]}" >"$SCRATCH/mutant.tmp"; then
     stale=$((stale + 1))
     printf '%-36s STALE (the original line is not in %s exactly once)\n' "$id" "$file"
     continue
