@@ -1,15 +1,16 @@
-// The real binary in a real X window (Xvfb), clicked with xdotool, looked at
-// with ImageMagick's import.
+// The real binary in a real X window (Xvfb), driven with xdotool, looked at with
+// ImageMagick's import.
 #include "XvfbDisplay.h"
 
 #include "app/GameInfoViewController.h"
 #include "app/MainMenuViewController.h"
 #include "board/BoardView.h"
+#include "tests/support/GnuGo.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
@@ -18,13 +19,11 @@
 
 #include <csignal>
 #include <functional>
-#include <optional>
-#include <unistd.h>
 
 namespace {
 
-constexpr const char* GnuGo = "/usr/games/gnugo";
 constexpr int WaitMs = 20000;
+const QString kGnuGo = QString(kGnuGoPath) + " --mode gtp --level 1 --seed 1";
 
 // Polls an outside process (the X server, hoshi) until the condition holds.
 bool waitUntil(const std::function<bool()>& condition)
@@ -45,8 +44,7 @@ bool isDark(QRgb pixel)
     return qMax(qRed(pixel), qMax(qGreen(pixel), qBlue(pixel))) < 100;
 }
 
-// The board's wood has little blue; a white stone or the window's background
-// has much of every channel.
+// The board's wood has little blue; a white stone or the window's background has much.
 bool isLight(QRgb pixel)
 {
     return qMin(qRed(pixel), qMin(qGreen(pixel), qBlue(pixel))) > 200;
@@ -66,38 +64,34 @@ bool differsOutside(const QImage& a, const QImage& b, const QRect& except)
     return a.size() != b.size();
 }
 
-void save(const QImage& shot, const QString& path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    EXPECT_TRUE(shot.save(path)) << path.toStdString();
-}
-
-// Where the window shows things, from the screens laid out offscreen: each
-// fills the window's content from its top-left corner.
-struct Layout {
-    QRect blackButton = MainMenuViewController().BlackPachiButton()->geometry();
-    QRect playButton = GameInfoViewController(GTPGoColorBlack, "English").PlayButton()->geometry();
-};
-
-// hoshi started on the X server with the given engine, its window found.
+// hoshi on the X server against the given engine, with a home of its own.
 class Session {
 public:
-    Session(const XvfbDisplay& x, const QString& engine) : m_x(x)
+    Session(const XvfbDisplay& x, const QString& engine, const QString& home, const QStringList& arguments = {})
+        : m_x(x)
     {
         QProcessEnvironment environment = x.environment();
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("HOSHI_ENGINE", engine);
+        environment.insert("XDG_CONFIG_HOME", home + "/config");
+        environment.insert("XDG_DATA_HOME", home + "/data");
         m_hoshi.setProcessEnvironment(environment);
         m_hoshi.setStandardOutputFile(m_dir.filePath("hoshi.log"));
         m_hoshi.setProcessChannelMode(QProcess::MergedChannels);
-        m_hoshi.start(HOSHI_BINARY, {});
+        m_hoshi.start(HOSHI_BINARY, arguments);
         const auto found = m_hoshi.waitForStarted()
             ? x.run("xdotool", {"search", "--sync", "--onlyvisible", "--pid", QString::number(m_hoshi.processId())})
             : std::nullopt;
-        if (found && !found->trimmed().isEmpty()) {
-            m_window = QString::fromLatin1(found->trimmed().split('\n').last());
-            x.xdotool({"windowfocus", "--sync", m_window});
+        // The main window, not a question it asks at start: its title begins with hoshi.
+        for (const QByteArray& id : found.value_or(QByteArray()).trimmed().split('\n')) {
+            if (x.run("xdotool", {"getwindowname", QString(id)}).value_or("").startsWith("hoshi")) {
+                m_window = QString::fromLatin1(id);
+                x.xdotool({"windowfocus", "--sync", m_window});
+            }
         }
+        // The menu bar's height above the 800 x 600 content.
+        shows([this](const QImage& s) { return s.height() > 600; });
+        m_top = m_shot.height() - 600;
     }
 
     bool hasWindow() const { return !m_window.isEmpty(); }
@@ -108,12 +102,15 @@ public:
         QFile file(m_dir.filePath("hoshi.log"));
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
-
     // Points are in the 800 x 600 content, below the menu bar.
     bool click(QPoint point) const
     {
         return m_x.xdotool({"mousemove", "--window", m_window, "--sync", QString::number(point.x()),
                             QString::number(point.y() + m_top), "click", "1"});
+    }
+    bool keys(const QStringList& keys) const
+    {
+        return m_x.xdotool({"windowfocus", "--sync", m_window}) && m_x.xdotool(QStringList {"key"} + keys);
     }
     QRgb pixel(const QImage& shot, QPoint point) const { return shot.pixel(point + QPoint(0, m_top)); }
     // Waits until the window's content satisfies the predicate; the shot is kept.
@@ -125,34 +122,23 @@ public:
         });
     }
     const QImage& shot() const { return m_shot; }
-
-    // Menu, Black, Play: the board screen against the engine; the engine's process id.
-    qint64 startGame(const Layout& layout)
+    // Clicks and waits for the screen to change; false when it does not.
+    bool clickToNextScreen(const QRect& control)
     {
-        const QPoint background(layout.blackButton.left() / 2, layout.blackButton.center().y());
-        if (!shows([&](const QImage& s) { return s.height() > 600 && isLight(s.pixel(background)); })) {
-            return 0;
-        }
-        const QImage menu = m_shot;
-        m_top = menu.height() - 600;
-        save(menu, QString(HOSHI_SCREENSHOT_DIR) + "/1-menu.png");
-        EXPECT_EQ(menu.width(), 800);
-        if (!click(layout.blackButton.center())
-            || !shows([&](const QImage& s) { return differsOutside(s, menu, layout.blackButton.translated(0, m_top)); })) {
-            return 0;
-        }
-        const QImage setup = m_shot;
-        if (!click(layout.playButton.center())
-            || !shows([&](const QImage& s) { return differsOutside(s, setup, layout.playButton.translated(0, m_top)); })) {
-            return 0;
-        }
-        qint64 engine = 0;
+        const QImage before = m_shot;
+        return click(control.center())
+            && shows([&](const QImage& s) { return differsOutside(s, before, control.translated(0, m_top)); });
+    }
+    // The engine hoshi started, once it runs.
+    qint64 engine() const
+    {
+        qint64 pid = 0;
         waitUntil([&] {
             const auto children = m_x.run("pgrep", {"-P", QString::number(m_hoshi.processId())});
-            engine = children ? children->trimmed().split('\n').first().toLongLong() : 0;
-            return engine > 0;
+            pid = children ? children->trimmed().split('\n').first().toLongLong() : 0;
+            return pid > 0;
         });
-        return engine;
+        return pid;
     }
 
 private:
@@ -161,7 +147,6 @@ private:
     QProcess m_hoshi;
     QString m_window;
     QImage m_shot;
-    // The menu bar's height above the content.
     int m_top = 0;
 };
 
@@ -176,47 +161,81 @@ bool ended(const XvfbDisplay& x, qint64 pid)
 
 } // namespace
 
-TEST(RealWindow, MenuThenPlayThenAStoneOnE5GetsGnuGosAnswerAndCtrlQLeavesNoEngine)
+// Against GNU Go: E5 answered, the game saved, then played by area to the count
+// (the player passes until GNU Go does, Pass accepts the count, the game is kept),
+// and the saved game reopened from the command line.
+TEST(RealWindow, AnAreaGameAgainstGnuGoIsSavedCountedAndReopened)
 {
-    ASSERT_EQ(::access(GnuGo, X_OK), 0) << "GNU Go is not installed at " << GnuGo;
     XvfbDisplay x;
     if (!x.isRunning()) {
         GTEST_SKIP() << "no X server for the real window: " << x.failure().toStdString();
     }
-    const Layout layout;
+    // Where the window shows things, from the screens laid out here as hoshi lays them out.
+    qputenv("HOSHI_ENGINE", kGnuGo.toUtf8());
+    const QRect black = MainMenuViewController().BlackPachiButton()->geometry();
+    const GameInfoViewController setup(GTPGoColorBlack, "English");
     const BoardView board(QRect(0, 0, 800, 600), GTPGoGameInfo(), GTPGoColorEmpty, "English");
-    const QPoint e5(qRound(board.getPosX(4)), qRound(board.height() - board.getPosY(4)));
+    qunsetenv("HOSHI_ENGINE");
+    const auto at = [&](int column, int row) {
+        return QPoint(qRound(board.getPosX(column)), qRound(board.height() - board.getPosY(row)));
+    };
     // Off the grid lines and the last-move mark, well inside a stone.
     const QPoint inside(qRound(board.StoneRadius() * 0.3), qRound(board.StoneRadius() * 0.3));
-
-    Session session(x, QString(GnuGo) + " --mode gtp --level 1 --seed 1");
-    ASSERT_TRUE(session.hasWindow()) << session.log();
-    const qint64 engine = session.startGame(layout);
-    ASSERT_GT(engine, 0) << session.log();
-
-    // A black stone on E5, and GNU Go's white answer somewhere on the board.
-    ASSERT_TRUE(session.click(e5));
-    ASSERT_TRUE(session.shows([&](const QImage& s) {
-        bool white = false;
-        for (int column = 0; column < 9; ++column) {
-            for (int row = 0; row < 9; ++row) {
-                const QPoint point(qRound(board.getPosX(column)), qRound(board.height() - board.getPosY(row)));
-                white = white || isLight(session.pixel(s, point + inside));
+    const auto showsE5AndAnAnswer = [&](Session& session) {
+        return session.shows([&](const QImage& s) {
+            int white = 0;
+            for (int column = 0; column < 81; ++column) {
+                white += isLight(session.pixel(s, at(column % 9, column / 9) + inside)) ? 1 : 0;
             }
+            return isDark(session.pixel(s, at(4, 4) + inside)) && white > 0;
+        });
+    };
+    QTemporaryDir home;
+    const QString saved = home.filePath("saved.sgf");
+    {
+        Session session(x, kGnuGo, home.path());
+        ASSERT_TRUE(session.hasWindow()) << session.log();
+        ASSERT_TRUE(session.clickToNextScreen(black)) << "no setup";
+        ASSERT_TRUE(session.click(setup.CountingChoice()->geometry().center()) && session.keys({"Down", "Return"}));
+        ASSERT_TRUE(session.clickToNextScreen(setup.PlayButton()->geometry())) << "no board";
+        const qint64 engine = session.engine();
+        ASSERT_TRUE(session.click(at(4, 4)));
+        ASSERT_TRUE(showsE5AndAnAnswer(session)) << session.log();
+        QDir().mkpath(QString(HOSHI_SCREENSHOT_DIR));
+        session.shot().save(QString(HOSHI_SCREENSHOT_DIR) + "/game.png");
+        if (qEnvironmentVariableIsSet("HOSHI_UPDATE_SCREENSHOT")) {
+            session.shot().copy(0, session.shot().height() - 600, 800, 600).save(QString(HOSHI_SOURCE_DIR) + "/docs/screenshot.png");
         }
-        return isDark(session.pixel(s, e5 + inside)) && white;
-    })) << "the board does not show E5 and GNU Go's answer\n" << session.log();
-    save(session.shot(), QString(HOSHI_SCREENSHOT_DIR) + "/3-game.png");
-    if (qEnvironmentVariableIsSet("HOSHI_UPDATE_SCREENSHOT")) {
-        save(session.shot(), QString(HOSHI_SOURCE_DIR) + "/docs/screenshot.png");
+        ASSERT_TRUE(session.keys({"ctrl+s"}));
+        QThread::msleep(500); // the file dialog takes its time to come up
+        ASSERT_TRUE(x.xdotool({"type", saved}) && x.xdotool({"key", "Return"}));
+        ASSERT_TRUE(waitUntil([&] { return QFile::exists(saved); })) << session.log();
+        // Pass until GNU Go passes too, then Pass accepts the count and the game is kept.
+        const QDir archive(home.path() + "/data/hoshi/games");
+        ASSERT_TRUE(waitUntil([&] {
+            session.keys({"p"});
+            return !archive.entryList({"*.sgf"}).isEmpty();
+        })) << session.log();
+        QFile kept(archive.filePath(archive.entryList({"*.sgf"}).first()));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        const QByteArray record = kept.readAll();
+        EXPECT_TRUE(record.contains("RU[Chinese]") && record.contains("KM[7]") && record.contains("RE[W+"))
+            << record.toStdString();
+        ASSERT_TRUE(session.keys({"ctrl+q"}));
+        ASSERT_TRUE(session.hoshi().waitForFinished()) << "hoshi did not quit";
+        EXPECT_EQ(session.hoshi().exitCode(), 0);
+        EXPECT_TRUE(ended(x, engine)) << "GNU Go outlived hoshi";
     }
-
-    ASSERT_TRUE(x.xdotool({"windowfocus", "--sync", session.window()}));
-    ASSERT_TRUE(x.xdotool({"key", "ctrl+q"}));
-    ASSERT_TRUE(session.hoshi().waitForFinished()) << "hoshi did not quit";
-    EXPECT_EQ(session.hoshi().exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(session.hoshi().exitCode(), 0);
-    EXPECT_TRUE(ended(x, engine)) << "GNU Go outlived hoshi";
+    // Opened again, the game goes on against GNU Go as Black, the default answer.
+    Session session(x, kGnuGo, home.path(), {saved});
+    ASSERT_TRUE(session.hasWindow()) << session.log();
+    const auto question = x.run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Open$"});
+    ASSERT_TRUE(question && x.xdotool({"windowfocus", "--sync", QString(question->trimmed())}));
+    ASSERT_TRUE(x.xdotool({"key", "Return"}));
+    ASSERT_TRUE(showsE5AndAnAnswer(session)) << session.log();
+    EXPECT_GT(session.engine(), 0);
+    ASSERT_TRUE(session.keys({"ctrl+q"}));
+    EXPECT_TRUE(session.hoshi().waitForFinished());
 }
 
 // However hoshi is ended, its engine ends with it: a logout's SIGHUP and the
@@ -228,7 +247,10 @@ TEST(RealWindow, HoshiEndsWithItsEngineOnAHangupAWindowClosedFromOutsideOrSigkil
     if (!x.isRunning()) {
         GTEST_SKIP() << "no X server for the real window: " << x.failure().toStdString();
     }
-    const Layout layout;
+    qputenv("HOSHI_ENGINE", FAKE_GTP_ENGINE);
+    const QRect black = MainMenuViewController().BlackPachiButton()->geometry();
+    const QRect play = GameInfoViewController(GTPGoColorBlack, "English").PlayButton()->geometry();
+    qunsetenv("HOSHI_ENGINE");
     const struct {
         const char* name;
         const char* engineOptions;
@@ -241,9 +263,11 @@ TEST(RealWindow, HoshiEndsWithItsEngineOnAHangupAWindowClosedFromOutsideOrSigkil
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Session session(x, QString(FAKE_GTP_ENGINE) + c.engineOptions);
-        ASSERT_TRUE(session.hasWindow()) << session.log();
-        const qint64 engine = session.startGame(layout);
+        QTemporaryDir home;
+        Session session(x, QString(FAKE_GTP_ENGINE) + c.engineOptions, home.path());
+        ASSERT_TRUE(session.hasWindow() && session.clickToNextScreen(black) && session.clickToNextScreen(play))
+            << session.log();
+        const qint64 engine = session.engine();
         ASSERT_GT(engine, 0) << session.log();
         c.end(session);
         ASSERT_TRUE(session.hoshi().waitForFinished(WaitMs)) << "hoshi is still running\n" << session.log();
