@@ -168,12 +168,15 @@ TEST(GameRoad, ADoubleClickActsOnlyWhereItBeganAndSpacePressesNothing)
         }
     };
 
-    // Against the engine: Black's button lies over the setup's time slider, Play over H3.
+    // The setup's Back lies over the menu's two-player button, its Play over H3.
     QPushButton* black = app.screen<MainMenuViewController>()->BlackPachiButton();
     doubleClick(black, black->rect().center());
     auto* setup = app.screen<GameInfoViewController>();
     ASSERT_NE(setup, nullptr);
-    EXPECT_EQ(setup->TimeSlider()->value(), 5);
+    doubleClick(setup->BackButton(), setup->BackButton()->rect().center());
+    ASSERT_NE(app.screen<MainMenuViewController>(), nullptr) << "the second click went on to a setup screen";
+    app.click(app.screen<MainMenuViewController>()->BlackPachiButton());
+    setup = app.screen<GameInfoViewController>();
     doubleClick(setup->PlayButton(), setup->PlayButton()->rect().center());
     auto* board = app.screen<BoardViewController>();
     ASSERT_NE(board, nullptr);
