@@ -7,11 +7,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int MaximumHandicap = 9;
-constexpr int MaximumMinutes = 15;
 constexpr int InitialMinutes = 5;
-constexpr int MinimumLevel = 1;
-constexpr int MaximumLevel = 10;
 constexpr int SecondsPerMinute = 60;
 }
 
@@ -37,13 +33,13 @@ GameInfoViewController::~GameInfoViewController() = default;
 
 void GameInfoViewController::viewDidLoad()
 {
-    m_ui->HandicapSlider->setRange(0, MaximumHandicap);
+    m_ui->HandicapSlider->setRange(0, GTPGoGameInfo::MaximumHandicap);
     m_ui->HandicapSlider->setTracking(true);
     m_ui->HandicapSlider->setValue(0);
-    m_ui->TimeSlider->setRange(0, MaximumMinutes);
+    m_ui->TimeSlider->setRange(0, GTPGoGameInfo::MaximumMinutes);
     m_ui->TimeSlider->setTracking(true);
     m_ui->TimeSlider->setValue(InitialMinutes);
-    m_ui->LevelSlider->setRange(MinimumLevel, MaximumLevel);
+    m_ui->LevelSlider->setRange(GTPGoGameInfo::MinimumLevel, GTPGoGameInfo::MaximumLevel);
     m_ui->LevelSlider->setTracking(true);
     onHandicapSliderDrag();
     onTimeSliderDrag();

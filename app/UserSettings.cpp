@@ -1,14 +1,11 @@
 #include "UserSettings.h"
 
 #include "rules/Log.h"
+#include "settings/GTPGoGameInfo.h"
 #include "translations/Translations.h"
 
 namespace {
-constexpr int MaximumHandicap = 9;
-constexpr int MaximumMinutes = 15;
 constexpr int DefaultMinutes = 5;
-constexpr int MinimumLevel = 1;
-constexpr int MaximumLevel = 10;
 // GNU Go's levels differ little on 9 x 9; the lowest answers fastest and loses most.
 constexpr int DefaultLevel = 1;
 }
@@ -35,7 +32,7 @@ void UserSettings::setLanguage(const QString& language)
 
 int UserSettings::handicap() const
 {
-    return number("handicap", 0, MaximumHandicap, 0);
+    return number("handicap", 0, GTPGoGameInfo::MaximumHandicap, 0);
 }
 
 void UserSettings::setHandicap(int stones)
@@ -45,7 +42,7 @@ void UserSettings::setHandicap(int stones)
 
 int UserSettings::minutes() const
 {
-    return number("minutes", 0, MaximumMinutes, DefaultMinutes);
+    return number("minutes", 0, GTPGoGameInfo::MaximumMinutes, DefaultMinutes);
 }
 
 void UserSettings::setMinutes(int minutes)
@@ -55,7 +52,7 @@ void UserSettings::setMinutes(int minutes)
 
 int UserSettings::level() const
 {
-    return number("level", MinimumLevel, MaximumLevel, DefaultLevel);
+    return number("level", GTPGoGameInfo::MinimumLevel, GTPGoGameInfo::MaximumLevel, DefaultLevel);
 }
 
 void UserSettings::setLevel(int level)

@@ -160,3 +160,30 @@ void BM_TakeBackAndRedraw(benchmark::State& state)
 
 BENCHMARK(BM_TakeBackAndRedraw)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200)->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+namespace {
+
+// Leaving a game whose engine ignores "quit", the end of its input and SIGTERM:
+// how long the board screen takes to go (the engine is ended afterwards, by timers).
+void BM_LeaveGameWithStubbornEngine(benchmark::State& state)
+{
+    qputenv("HOSHI_ENGINE", (fakeEnginePath() + QStringLiteral(" --linger")).toUtf8());
+    for (auto _ : state) {
+        auto view = std::make_unique<BoardView>(QRect(0, 0, 800, 600), GTPGoGameInfo(0, 600), GTPGoColorBlack,
+                                                "English");
+        auto* engine = view->findChild<QProcess*>();
+        if (engine == nullptr || !waitFor([engine] { return engine->state() == QProcess::Running; })) {
+            state.SkipWithError("the fake engine did not start");
+            return;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        view.reset();
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+    }
+    qunsetenv("HOSHI_ENGINE");
+}
+
+} // namespace
+
+BENCHMARK(BM_LeaveGameWithStubbornEngine)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(5);

@@ -8,6 +8,12 @@
 // The settings of one game. Every game is 9 x 9 with komi 0.
 class GTPGoGameInfo {
 public:
+    // What the setup screen offers, and what remembered settings may hold.
+    static constexpr std::int32_t MaximumHandicap = 9;
+    static constexpr std::int32_t MaximumMinutes = 15;
+    static constexpr std::int32_t MinimumLevel = 1;
+    static constexpr std::int32_t MaximumLevel = 10;
+
     GTPGoGameInfo() = default;
     // Handicap stones and main time in whole seconds.
     GTPGoGameInfo(std::int32_t handicap, std::int32_t duration);
