@@ -54,7 +54,7 @@ TEST(SGFRoundTrip, games_end_in_the_file_as_they_ended_read_back_as_written_and_
         if (area) {
             game.acceptAreaCount({});
         } else if (end != kPasses) {
-            // The winner as the result names him; None: left unfinished.
+            // The winner that the result names; None: left unfinished.
             const GTPGoColor winner = result[0] == 'B' ? GTPGoColorBlack : GTPGoColorWhite;
             game.endGame(end, result[1] == '+' ? winner : GTPGoColorEmpty);
         }
