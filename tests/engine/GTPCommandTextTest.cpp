@@ -1,4 +1,5 @@
 #include "engine/GTPCommandText.h"
+#include "tests/support/ExpectedGtp.h"
 #include "tests/support/LogCapture.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 TEST(GTPCommandText, lines_are_written_exactly_and_invalid_colours_logged)
 {
     LogCapture log;
-    const std::pair<std::optional<std::string>, std::optional<std::string>> rows[] = {
+    std::vector<std::pair<std::optional<std::string>, std::optional<std::string>>> rows = {
         {GTPCommandText::komi(0), "komi 0.0"}, {GTPCommandText::komi(7), "komi 7.0"},
         {GTPCommandText::komi(0.5), "komi 0.5"}, {GTPCommandText::komi(6.5), "komi 6.5"},
         {GTPCommandText::vertex(19, 19), "T19"},
@@ -21,6 +22,9 @@ TEST(GTPCommandText, lines_are_written_exactly_and_invalid_colours_logged)
         {GTPCommandText::handicap(0), std::nullopt}, {GTPCommandText::handicap(-1), std::nullopt},
         {GTPCommandText::genmove(GTPGoColorEmpty), "genmove "}, {GTPCommandText::pass(GTPGoColorEmpty), std::nullopt},
     };
+    for (std::int32_t handicap = 2; handicap <= 9; ++handicap) {
+        rows.emplace_back(GTPCommandText::handicap(handicap), "set_free_handicap  " + handicapVertices(handicap));
+    }
     for (const auto& [text, expected] : rows) {
         EXPECT_EQ(text, expected);
     }

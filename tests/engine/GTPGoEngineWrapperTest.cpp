@@ -1,178 +1,153 @@
-#include "EngineTestSupport.h"
 #include "engine/GTPEngineReaper.h"
+#include "engine/GTPGoEngineWrapper.h"
 #include "tests/support/ExpectedGtp.h"
+#include "tests/support/GnuGo.h"
 #include "tests/support/LogCapture.h"
 
-#include <QTemporaryFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
 
 namespace {
-const GTPGoMove kWhitePass = GTPGoMove::pass(GTPGoColorWhite);
-GTPGoMove whiteStone(std::int32_t x, std::int32_t y) { return GTPGoMove::stone(GTPGoColorWhite, {x, y}); }
-}
+using Lines = std::vector<std::string>;
+GTPEngineCommand fake(const Lines& options = {}) { return {FAKE_GTP_ENGINE, options}; }
 
-TEST(GTPGoEngineWrapper, a_game_reaches_the_engine_byte_for_byte_for_each_handicap)
-{
-    for (std::int32_t handicap = 0; handicap <= 9; ++handicap) {
-        SCOPED_TRACE("handicap " + std::to_string(handicap));
-        WrapperUnderTest engine;
-        engine.wrapper->clearBoard();
-        engine.wrapper->setGameInfo(engineGame(handicap));
-        engine.wrapper->playMove(GTPGoColorBlack, 8, 1);
-        engine.wrapper->playMove(GTPGoColorWhite, 9, 9);
-        engine.wrapper->pass(GTPGoColorWhite);
-        engine.wrapper->pass(GTPGoColorEmpty); // sends nothing
-        engine.wrapper->sendCommand(QStringLiteral("   "));
-        engine.wrapper->sendCommand(QString());
-        engine.wrapper->generateMove(GTPGoColorWhite, 4.9, 1);
-        ASSERT_TRUE(waitFor([&] { return !engine.moves.empty(); }));
-        std::vector<std::string> expected = expectedStartLines(handicap);
-        expected.insert(expected.end(),
-                        {"play B H1", "play W J9", "play W PASS", "   ", "", "time_left W 4 1", "genmove W"});
-        EXPECT_EQ(engine.received(), expected);
-        EXPECT_EQ(engine.moves, std::vector<GTPGoMove>{kWhitePass}) << "the fake engine passes";
-    }
-}
-
-TEST(GTPGoEngineWrapper, each_answer_is_handled_once_however_framed_and_only_vertices_on_the_board_are_moves)
-{
-    const struct {
-        const char* name;
-        std::vector<std::string> options;
-        std::int32_t boardSize;
-        std::size_t genmoves;
-        std::vector<GTPGoMove> moves;
-        std::size_t resignations;
-        std::vector<std::string> logged;
-    } rows[] = {
-        // The empty answers before a genmove are held back and leave in the same write as the move.
-        {"merged", {"--hold-until-genmove", "--genmove", "D4", "--genmove", "PASS"}, 9, 2, {whiteStone(4, 4), kWhitePass},
-         0, {"= \n\n= \n\n= D4\n\n"}},
-        // Every chunk read is logged, even a single byte.
-        {"split", {"--split", "1", "--split-pause-ms", "5", "--genmove", "D4", "--genmove", "Pass"}, 9, 2,
-         {whiteStone(4, 4), kWhitePass}, 0, {"Read data: D"}},
-        {"crlf", {"--crlf", "--hold-until-genmove", "--genmove-raw", "= D4\r\n\r\n", "--genmove-raw", "= pass\r\n\r\n"},
-         9, 2, {whiteStone(4, 4), kWhitePass}, 0, {"= \r\n\r\n= \r\n\r\n= D4\r\n\r\n"}},
-        {"not moves",
-         {"--fail", "play", "--fail", "time_left", "--genmove", "resign", "--genmove", "RESIGN", "--genmove-raw",
-          "? illegal move\n\n", "--genmove", "\\xff\\xfe", "--genmove-raw", "=\n\n", "--genmove", "T19", "--genmove",
-          "J10", "--genmove", "D 4", "--genmove", "e5"},
-         9, 9, {whiteStone(5, 5)}, 2,
-         {"without a usable move: ? illegal move", "without a usable move: = T19", "without a usable move: = J10",
-          "without a usable move: = D 4"}},
-        {"nineteen lines", {"--genmove", "T19"}, 19, 1, {whiteStone(19, 19)}, 0, {}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        WrapperUnderTest engine(row.options);
-        LogCapture log;
-        engine.wrapper->setGameInfo(engineGame(0, row.boardSize));
-        engine.wrapper->playMove(GTPGoColorBlack, 3, 3);
-        for (std::size_t i = 0; i < row.genmoves; ++i) {
-            engine.wrapper->generateMove(GTPGoColorWhite, 3, 1);
+// A wrapper on an engine and what the game heard from it, in order; the fake engine records what it receives.
+struct WrapperUnderTest {
+    explicit WrapperUnderTest(std::optional<GTPEngineCommand> command)
+    {
+        if (command && command->Program == FAKE_GTP_ENGINE) {
+            command->Arguments.insert(command->Arguments.begin(), {"--record", dir.filePath("r").toStdString()});
         }
-        // Every answer to a genmove that is neither a move nor a resignation leaves the game without a move.
-        ASSERT_TRUE(waitFor([&] { return engine.moves.size() + engine.resignations + engine.unusable >= row.genmoves; }));
-        EXPECT_EQ(engine.moves, row.moves);
-        EXPECT_EQ(engine.resignations, row.resignations);
-        EXPECT_EQ(engine.unusable, row.genmoves - row.moves.size() - row.resignations);
-        EXPECT_TRUE(engine.failures.empty());
-        for (const std::string& fragment : row.logged) {
-            EXPECT_TRUE(log.contains(fragment)) << fragment;
-        }
+        wrapper = std::make_unique<GTPGoEngineWrapper>(QStringLiteral("engine"), command);
+        GTPGoEngineWrapper* w = wrapper.get();
+        QObject::connect(w, &GTPGoEngineWrapper::HasPlayed, [this](const GTPGoMove& move) {
+            heard.push_back(std::string(move.Color() == GTPGoColorWhite ? "W " : "B ")
+                            + (move.Point() ? vertex(*move.Point()) : "pass"));
+        });
+        QObject::connect(w, &GTPGoEngineWrapper::HasResigned, [this] { heard.push_back("resign"); });
+        QObject::connect(w, &GTPGoEngineWrapper::HasAnsweredUnusableMove,
+                         [this](const QString& answer) { heard.push_back("unusable: " + answer.toStdString()); });
+        QObject::connect(w, &GTPGoEngineWrapper::UndoRefused, [this] { heard.push_back("undo refused"); });
+        // The reason up to its first colon: Qt's own words follow.
+        QObject::connect(w, &GTPGoEngineWrapper::EngineFailed,
+                         [this](const QString& r) { heard.push_back("failed: " + r.section(':', 0, 0).toStdString()); });
     }
+
+    // Every line the fake engine received so far, exactly.
+    Lines received() const
+    {
+        std::ifstream file(dir.filePath("r").toStdString(), std::ios::binary);
+        Lines lines;
+        for (std::string line; std::getline(file, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<GTPGoEngineWrapper> wrapper;
+    Lines heard;
+};
 }
 
-TEST(GTPGoEngineWrapper, a_handler_may_destroy_the_wrapper_while_answers_remain)
+// The answers arrive byte by byte; a refused undo is announced; a question
+// hears the text of its answer, or nothing on a failure.
+TEST(GTPGoEngineWrapper, a_game_reaches_the_engine_byte_for_byte_and_each_answer_goes_to_what_asked_for_it)
 {
-    WrapperUnderTest engine({"--hold-until-genmove", "--genmove", "D4"});
-    QObject::connect(engine.wrapper.get(), &GTPGoEngineWrapper::HasPlayed, [&engine] { engine.wrapper.reset(); });
-    engine.wrapper->generateMove(GTPGoColorBlack, 1, 0);
-    engine.wrapper->generateMove(GTPGoColorBlack, 1, 0);
-    ASSERT_TRUE(waitFor([&] { return !engine.wrapper; }));
-    settle();
-    EXPECT_EQ(engine.moves.size(), 1u);
+    WrapperUnderTest engine(fake({"--split", "1", "--split-pause-ms", "1", "--fail", "undo", "--fail",
+                                  "final_status_list", "--answer", "final_score=B+3.5"}));
+    engine.wrapper->clearBoard();
+    engine.wrapper->setGameInfo(GTPGoGameInfo(1, 0));
+    engine.wrapper->playMove(GTPGoColorBlack, 8, 1);
+    engine.wrapper->playMove(GTPGoColorWhite, 9, 9);
+    engine.wrapper->pass(GTPGoColorWhite);
+    engine.wrapper->undo();
+    for (const char* question : {"final_score", "final_status_list dead"}) {
+        engine.wrapper->ask(question, [&](const auto& text) { engine.heard.push_back(text ? "= " + *text : "?"); });
+    }
+    engine.wrapper->generateMove(GTPGoColorWhite, 4.9, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.heard.size() == 4; }));
+    Lines expected = expectedStartLines(1, "0.0", "0 30 1");
+    expected.insert(expected.end(), {"play B H1", "play W J9", "play W PASS", "undo", "final_score",
+                                     "final_status_list dead", "time_left W 4 1", "genmove W"});
+    EXPECT_EQ(engine.received(), expected);
+    EXPECT_EQ(engine.heard, Lines({"undo refused", "= B+3.5", "?", "W pass"}));
 }
 
-TEST(GTPGoEngineWrapperFailure, an_engine_that_cannot_start_or_dies_is_reported_once_and_writing_to_it_is_survived)
+// The engine (the fake one unless said), the genmoves asked; how the engine
+// failed, also logged; what the game heard (bytes that are not UTF-8 reach it as U+FFFD).
+TEST(GTPGoEngineWrapper, only_vertices_on_the_board_are_moves_and_an_engine_that_fails_is_reported_once)
 {
-    QTemporaryFile notExecutable; // made without execute permission
-    ASSERT_TRUE(notExecutable.open());
-    const std::string file = notExecutable.fileName().toStdString();
     using Failure = GTPGoEngineWrapper::Failure;
-    const std::vector<std::string> lastLines = {"time_left B 1 0", "genmove B", "play W E5"};
-    const struct {
-        std::optional<GTPEngineCommand> command; // when no options for the fake engine are given
-        std::vector<std::string> fakeOptions;
-        Failure failure;
-        std::string reason; // its beginning
-        std::vector<std::string> received;
-    } rows[] = {
-        {std::nullopt, {}, Failure::NotStarted, "no GTP engine was found", {}},
-        {GTPEngineCommand{file + ".missing", {}}, {}, Failure::NotStarted, "the engine could not be started: ", {}},
-        {GTPEngineCommand{file, {}}, {}, Failure::NotStarted, "the engine could not be started: ", {}},
+    const std::tuple<std::optional<GTPEngineCommand>, std::size_t, Failure, Lines> rows[] = {
+        {fake({"--fail", "play", "--fail", "time_left", "--genmove", "resign", "--genmove", "RESIGN", "--genmove-raw",
+               "? illegal move\n\n", "--genmove", "\\xff\\xfe", "--genmove-raw", "=\n\n", "--genmove", "T19",
+               "--genmove", "J10", "--genmove", "D 4", "--genmove", "e5"}),
+         9, Failure::None, {"resign", "resign", "unusable: ? illegal move", "unusable: = \uFFFD\uFFFD", "unusable: =",
+                            "unusable: = T19", "unusable: = J10", "unusable: = D 4", "W E5"}},
+        {std::nullopt, 1, Failure::NotStarted, {"failed: no GTP engine was found"}},
+        {GTPEngineCommand{"/nonexistent", {}}, 1, Failure::NotStarted, {"failed: the engine could not be started"}},
         // An engine that leaves before saying anything never really started.
-        {GTPEngineCommand{"/bin/sh", {"-c", "exit 3"}}, {}, Failure::NotStarted, "the engine exited with code 3", {}},
-        // It dies on (or, exiting, right after answering) its third command.
-        {{}, {"--crash-after", "3"}, Failure::Died, "the engine crashed", lastLines},
-        {{}, {"--exit-after", "3"}, Failure::Died, "the engine exited with code 0", lastLines},
+        {GTPEngineCommand{"sh", {"-c", "exit 3"}}, 1, Failure::NotStarted, {"failed: the engine exited with code 3"}},
+        // It dies on (or, exiting, right after answering) its seventh command, the second time_left; the
+        // lines after it go to a closed pipe (SIGPIPE territory), before and after the death is noticed.
+        {fake({"--crash-after", "7"}), 50, Failure::Died, {"W pass", "failed: the engine crashed"}},
+        {fake({"--exit-after", "7"}), 50, Failure::Died, {"W pass", "failed: the engine exited with code 0"}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.reason);
+    for (const auto& [command, genmoves, failure, heard] : rows) {
         LogCapture log;
-        auto engine = row.fakeOptions.empty() ? std::make_unique<WrapperUnderTest>(row.command)
-                                              : std::make_unique<WrapperUnderTest>(row.fakeOptions);
-        // Not yet: a caller connecting right after construction must still hear it.
-        EXPECT_TRUE(engine->failures.empty());
-        engine->wrapper->generateMove(GTPGoColorBlack, 1, 0);
-        ASSERT_TRUE(waitFor([&] { return !engine->moves.empty() || !engine->failures.empty(); }));
-        engine->wrapper->playMove(GTPGoColorWhite, 5, 5);
-        // Wait for a dying engine's last line without letting the wrapper hear of its death.
-        ASSERT_TRUE(waitFor([&] { return engine->received() == row.received; }, 5000, QEventLoop::ExcludeSocketNotifiers));
-        // Written to a closed pipe (SIGPIPE territory), before and after the death is noticed.
-        for (int i = 0; i < 50; ++i) {
-            engine->wrapper->generateMove(GTPGoColorBlack, 1, 0);
+        WrapperUnderTest engine(command);
+        engine.wrapper->setGameInfo(GTPGoGameInfo());
+        for (std::size_t i = 0; i < genmoves; ++i) {
+            engine.wrapper->generateMove(GTPGoColorWhite, 3, 1);
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
-        ASSERT_TRUE(waitFor([&] { return !engine->failures.empty(); }));
-        settle();
-        ASSERT_EQ(engine->failures.size(), 1u);
-        EXPECT_TRUE(engine->failures[0].starts_with(row.reason)) << engine->failures[0];
-        EXPECT_TRUE(log.contains("GTP engine engine failed: " + engine->failures[0]));
-        EXPECT_EQ(engine->wrapper->failure(), row.failure);
-        EXPECT_EQ(engine->moves.size(), row.received.size() / 3);
-        EXPECT_EQ(engine->received(), row.received);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.heard.size() >= std::min(genmoves, heard.size()); }));
+        QTest::qWait(100); // time for a second announcement, if any
+        EXPECT_EQ(std::tuple(engine.heard, engine.wrapper->failure()), std::tuple(heard, failure));
+        EXPECT_TRUE(failure == Failure::None || log.contains("GTP engine engine " + heard.back()));
     }
+}
+
+// The answers held back leave in one write with the move's, with CR LF.
+TEST(GTPGoEngineWrapper, a_handler_may_destroy_the_wrapper_while_answers_remain)
+{
+    WrapperUnderTest engine(fake({"--hold-until-genmove", "--crlf", "--genmove-raw", "= D4\r\n\r\n"}));
+    QObject::connect(engine.wrapper.get(), &GTPGoEngineWrapper::HasPlayed, [&engine] { engine.wrapper.reset(); });
+    engine.wrapper->undo();
+    engine.wrapper->generateMove(GTPGoColorBlack, 1, 0);
+    engine.wrapper->generateMove(GTPGoColorBlack, 1, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !engine.wrapper; }));
+    QTest::qWait(100);
+    EXPECT_EQ(engine.heard, Lines{"B D4"}) << "a successful undo is not announced";
 }
 
 TEST(GTPGoEngineWrapperFailure, an_engine_is_ended_without_waiting_for_it_even_one_that_ignores_quit_and_terminate)
 {
-    GTPEngineReaper& reaper = GTPEngineReaper::instance();
-    const int grace = reaper.graceMilliseconds();
-    reaper.setGraceMilliseconds(100);
+    GTPEngineReaper::instance().setGraceMilliseconds(100);
     for (const bool atExit : {false, true}) {
-        SCOPED_TRACE(atExit ? "reaped at exit" : "reaped by timers");
-        WrapperUnderTest engine({"--linger"});
+        WrapperUnderTest engine(fake({"--linger"}));
+        const pid_t pid = static_cast<pid_t>(engine.wrapper->processId());
         engine.wrapper->clearBoard();
         // Make sure it runs (and ignores SIGTERM, lingering) before it is asked to leave.
-        ASSERT_TRUE(waitFor([&] { return !engine.received().empty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !engine.received().empty(); }));
         engine.wrapper.reset();
-        EXPECT_TRUE(processExists(engine.pid)) << "the caller waited for the engine to go";
-        if (atExit) {
-            reaper.reapAll();
-            EXPECT_FALSE(processExists(engine.pid));
-        }
-        EXPECT_TRUE(waitFor([&] { return !processExists(engine.pid); }));
-        EXPECT_EQ(engine.received(), std::vector<std::string>({"clear_board", "quit"}));
+        EXPECT_TRUE(processExists(pid)) << "the caller waited for the engine to go";
+        // At exit the reaper waits for it, bounded.
+        EXPECT_TRUE(!atExit || (GTPEngineReaper::instance().reapAll(), !processExists(pid)));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !processExists(pid); }));
+        EXPECT_EQ(engine.received(), Lines({"clear_board", "quit"}));
     }
-    reaper.setGraceMilliseconds(grace);
 }
 
 TEST(GTPGoEngineWrapper, a_long_chunk_is_logged_by_its_first_thousand_bytes_and_its_length)
 {
-    WrapperUnderTest engine;
+    WrapperUnderTest engine(fake());
     LogCapture log;
     engine.wrapper->readOutput(QByteArray(1000, 'a'));
     engine.wrapper->readOutput(QByteArray(5000, 'b'));
-    EXPECT_EQ(log.lines, std::vector<std::string>({"Read data: " + std::string(1000, 'a'),
-                                                   "Read data: " + std::string(1000, 'b') + "… (5000 bytes)"}));
+    EXPECT_EQ(log.lines, Lines({"Read data: " + std::string(1000, 'a'),
+                                "Read data: " + std::string(1000, 'b') + "… (5000 bytes)"}));
 }

@@ -3,17 +3,17 @@
 #include "tests/support/GnuGo.h"
 #include "tests/support/LogCapture.h"
 
-#include <sstream>
-
-TEST(GTPGoBoard, handicap_stones_stand_on_the_points_the_engine_is_given)
+// The side given stones moves second: one stone is no handicap at all.
+TEST(GTPGoBoard, handicap_stones_stand_on_the_points_the_engine_is_given_and_white_then_moves_first)
 {
     for (std::int32_t handicap = 0; handicap <= 9; ++handicap) {
-        std::istringstream vertices(handicapVertices(handicap));
         GTPGoBoard::StoneMap stones;
-        for (std::string word; vertices >> word;) {
+        for (const std::string& word : vertexSet("= " + handicapVertices(handicap))) {
             stones[pointOf(word)] = static_cast<std::int32_t>(GTPGoColorBlack);
         }
-        EXPECT_EQ(GTPGoBoard(9, handicap).Stones(), stones) << handicap;
+        const GTPGoGame game(GTPGoGameInfo(handicap, 600));
+        EXPECT_EQ(std::pair(game.Board().Stones(), game.ColorToMove()),
+                  std::pair(stones, stones.empty() ? GTPGoColorBlack : GTPGoColorWhite)) << handicap;
     }
     LogCapture log;
     EXPECT_TRUE(GTPGoBoard(19, 2).Stones().empty());

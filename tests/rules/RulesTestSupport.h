@@ -5,44 +5,41 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <stdexcept>
+#include <tuple>
 #include <string>
 #include <vector>
 
 using Points = std::vector<GTPGoPoint>;
 
 // Readable points in test failures.
-inline void PrintTo(const GTPGoPoint& point, std::ostream* out) { *out << "(" << point.X() << ", " << point.Y() << ")"; }
+inline void PrintTo(const GTPGoPoint& p, std::ostream* out) { *out << '(' << p.X() << ", " << p.Y() << ')'; }
 
 inline GTPGoMove black(std::int32_t x, std::int32_t y) { return GTPGoMove::stone(GTPGoColorBlack, {x, y}); }
 inline GTPGoMove white(std::int32_t x, std::int32_t y) { return GTPGoMove::stone(GTPGoColorWhite, {x, y}); }
 
 // Stones from a picture of the board's lower-left corner: rows from top to
 // bottom (the last row is Y = 1), columns from X = 1. 'X' is black, 'O'
-// white, '.' empty; spaces are ignored.
+// white, anything else empty; spaces are ignored.
 inline GTPGoBoard::StoneMap stonesFromDiagram(const std::vector<std::string>& rows)
 {
     GTPGoBoard::StoneMap stones;
-    std::int32_t y = static_cast<std::int32_t>(rows.size());
-    for (const std::string& row : rows) {
-        std::int32_t x = 1;
-        for (const char c : row) {
-            if (c == 'X' || c == 'O') {
-                stones[{x, y}] = static_cast<std::int32_t>(c == 'X' ? GTPGoColorBlack : GTPGoColorWhite);
-            } else if (c != '.' && c != ' ') {
-                throw std::invalid_argument("unknown diagram character in: " + row);
-            }
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        std::int32_t x = 0;
+        for (const char c : rows[row]) {
             x += c == ' ' ? 0 : 1;
+            if (c == 'X' || c == 'O') {
+                const GTPGoColor color = c == 'X' ? GTPGoColorBlack : GTPGoColorWhite;
+                stones[{x, static_cast<std::int32_t>(rows.size() - row)}] = static_cast<std::int32_t>(color);
+            }
         }
-        --y;
     }
     return stones;
 }
 
-// A 9x9 game, 600 s main time, with these stones on the board; by default time stands still.
-inline GTPGoGame gameOn(const std::vector<std::string>& diagram, GTPGoClock::TimeSource now = [] { return 0.0; })
+// A 9x9 game, 600 s main time, with these stones on the board; time stands still.
+inline GTPGoGame gameOn(const std::vector<std::string>& diagram)
 {
-    GTPGoGame game(GTPGoGameInfo(0, 600), std::move(now));
+    GTPGoGame game(GTPGoGameInfo(0, 600), [] { return 0.0; });
     game.Board().setStones(stonesFromDiagram(diagram));
     return game;
 }
@@ -54,4 +51,10 @@ inline GTPGoMoveMessage play(GTPGoGame& game, const GTPGoMove& move)
     const bool accepted = game.playMove(move, message);
     EXPECT_EQ(accepted, message == GTPGoMessageNone);
     return message;
+}
+
+// What a take back must restore: the stones, the ko point, the side to move and the turns.
+inline auto stateOf(const GTPGoGame& game)
+{
+    return std::tuple(game.Board().Stones(), game.KoPoint(), game.ColorToMove(), game.Turns().size());
 }

@@ -14,16 +14,15 @@ inline std::string handicapVertices(std::int32_t handicap)
 }
 
 // What a new game against the engine sends before its first move, written out
-// once for every test: the board's "clear_board", the settings, the handicap.
+// once for every test: the board's "clear_board", the settings, the handicap
+// (for one stone an empty line, which GTP ignores but the engine still receives).
 inline std::vector<std::string> expectedStartLines(std::int32_t handicap, const std::string& komi = "0.0",
                                                    const std::string& timeSettings = "0 5 1")
 {
     std::vector<std::string> lines = {"clear_board", "boardsize 9", "clear_board", "komi " + komi,
                                       "time_settings " + timeSettings};
-    if (handicap == 1) {
-        lines.push_back(""); // GTP ignores the empty line; the engine still receives it
-    } else if (handicap >= 2) {
-        lines.push_back("set_free_handicap  " + handicapVertices(handicap));
+    if (handicap >= 1) {
+        lines.push_back(handicap == 1 ? "" : "set_free_handicap  " + handicapVertices(handicap));
     }
     return lines;
 }

@@ -6,17 +6,14 @@
 #include <string>
 #include <vector>
 
-// Collects Log lines while alive.
+// Collects Log lines while alive (never copied: the sink holds its address).
 struct LogCapture {
     LogCapture() : previous(Log::setSink([this](const std::string& line) { lines.push_back(line); })) {}
     ~LogCapture() { Log::setSink(previous); }
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
 
     bool contains(const std::string& text) const
     {
-        return std::any_of(lines.begin(), lines.end(),
-                           [&](const std::string& line) { return line.find(text) != std::string::npos; });
+        return std::ranges::any_of(lines, [&](const std::string& line) { return line.find(text) != line.npos; });
     }
 
     std::vector<std::string> lines;

@@ -6,12 +6,5 @@
 #include <ostream>
 
 // Lets test failures print Qt texts readably.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList& texts, std::ostream* out)
-{
-    *out << "{\"" << texts.join("\", \"").toStdString() << "\"}";
-}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* out) { PrintTo(texts.join("\", \""), out); }

@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv)
 {
-    // Tests run without a display (and at build time, for test discovery).
+    // Tests run without a display (and at build time, for test discovery), unless the caller chose one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

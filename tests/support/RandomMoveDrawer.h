@@ -1,9 +1,7 @@
 #pragma once
 
 #include "rules/GTPGoGame.h"
-#include "rules/GTPGoMove.h"
 
-#include <cstdint>
 #include <random>
 
 // Draws moves for seeded random games, always in the colour of the side to
@@ -18,7 +16,5 @@ public:
     GTPGoMove draw(const GTPGoGame& game);
 
 private:
-    bool chance(int percent);
-
     std::mt19937 m_random;
 };

@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <set>
@@ -37,74 +38,56 @@
 
 namespace {
 
-// The options that take one value, with their defaults.
+// The options that take one value, with their defaults; the flags given (--hold-until-genmove, --crlf, --linger).
 std::map<std::string, std::string> values = {{"--record", ""}, {"--genmove-otherwise", "pass"}, {"--split", "0"},
     {"--split-pause-ms", "30"}, {"--exit-after", "-1"}, {"--crash-after", "-1"}};
-std::set<std::string> flags; // --hold-until-genmove, --crlf, --linger when given
+std::set<std::string> flags, failures;
 std::deque<std::string> genmoveAnswers; // complete answers, ready to write
-std::set<std::string> failures;
 std::map<std::string, std::string> answers; // by the whole command line
-long commandCount = 0;
 std::string heldAnswers;
 
 long number(const std::string& option) { return std::atol(values[option].c_str()); }
 
-std::string unescape(const std::string& text)
+std::string unescape(std::string text)
 {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool escape = text.compare(i, 2, "\\x") == 0 && i + 3 < text.size();
-        out.push_back(escape ? static_cast<char>(std::strtol(text.substr(i + 2, 2).c_str(), nullptr, 16)) : text[i]);
-        i += escape ? 3 : 0;
+    for (std::size_t at = 0; (at = text.find("\\x", at)) != std::string::npos && at + 3 < text.size(); ++at) {
+        text.replace(at, 4, 1, static_cast<char>(std::stoi(text.substr(at + 2, 2), nullptr, 16)));
     }
-    return out;
+    return text;
 }
 
-// Writes the answer, or keeps it back; a framed answer is written as it is.
-void answer(const std::string& result, bool isGenmove, bool framed = false)
-{
-    const std::string end = flags.count("--crlf") ? "\r\n" : "\n";
-    heldAnswers += framed ? result : result + end + end;
-    if (flags.count("--hold-until-genmove") && !isGenmove) {
-        return;
-    }
-    const std::size_t piece = number("--split") > 0 ? static_cast<std::size_t>(number("--split")) : heldAnswers.size();
-    for (std::size_t i = 0; i < heldAnswers.size(); i += piece) {
-        if (i > 0) {
-            ::usleep(static_cast<useconds_t>(number("--split-pause-ms") * 1000));
-        }
-        std::fwrite(heldAnswers.data() + i, 1, std::min(piece, heldAnswers.size() - i), stdout);
-        std::fflush(stdout);
-    }
-    heldAnswers.clear();
-}
-
-// False when the program should end.
+// Answers the line (false when the program should end): at once, or kept back
+// to leave in the same write as the next genmove's answer.
 bool handleLine(const std::string& line)
 {
-    if (FILE* file = values["--record"].empty() ? nullptr : std::fopen(values["--record"].c_str(), "ab")) {
-        std::fprintf(file, "%s\n", line.c_str());
-        std::fclose(file);
-    }
+    static long commands = 0;
+    std::ofstream(values["--record"], std::ios::app | std::ios::binary) << line << '\n'; // no file, no record
     const std::size_t start = line.find_first_not_of(" \t\r");
     if (start == std::string::npos) {
         return true;
     }
-    if (++commandCount == number("--crash-after")) {
+    if (++commands == number("--crash-after")) {
         ::kill(::getpid(), SIGKILL);
     }
     const std::string name = line.substr(start, line.find_first_of(" \t\r", start) - start);
-    if (answers.count(line)) {
-        answer("= " + answers[line], false);
-    } else if (name != "genmove") {
-        answer(failures.count(name) ? "? failed" : "= ", false);
+    const std::string end = flags.count("--crlf") ? "\r\n\r\n" : "\n\n";
+    const bool genmove = name == "genmove" && !answers.count(line);
+    if (!genmove) {
+        heldAnswers += (answers.count(line) ? "= " + answers[line] : failures.count(name) ? "? failed" : "= ") + end;
     } else if (genmoveAnswers.empty()) {
-        answer("= " + unescape(values["--genmove-otherwise"]), true);
+        heldAnswers += "= " + unescape(values["--genmove-otherwise"]) + end;
     } else {
-        answer(genmoveAnswers.front(), true, true);
+        heldAnswers += genmoveAnswers.front();
         genmoveAnswers.pop_front();
     }
-    return (name != "quit" || flags.count("--linger")) && commandCount != number("--exit-after");
+    const std::size_t piece = number("--split") > 0 ? static_cast<std::size_t>(number("--split")) : heldAnswers.size();
+    for (std::size_t i = 0; (genmove || !flags.count("--hold-until-genmove")) && i < heldAnswers.size(); i += piece) {
+        ::usleep(static_cast<useconds_t>(i > 0 ? number("--split-pause-ms") * 1000 : 0));
+        std::fwrite(heldAnswers.data() + i, 1, std::min(piece, heldAnswers.size() - i), stdout);
+        std::fflush(stdout);
+        heldAnswers.erase(0, i + piece >= heldAnswers.size() ? std::string::npos : 0);
+    }
+    return (name != "quit" || flags.count("--linger")) && commands != number("--exit-after");
 }
 
 }
@@ -114,13 +97,9 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        const std::string value = i + 1 < argc ? argv[i + 1] : "";
         if (option == "--hold-until-genmove" || option == "--crlf" || option == "--linger") {
             flags.insert(option);
-            continue;
-        }
-        ++i;
-        if (values.count(option)) {
+        } else if (const std::string value = ++i < argc ? argv[i] : ""; values.count(option)) {
             values[option] = value;
         } else if (option == "--genmove" || option == "--genmove-raw") {
             genmoveAnswers.push_back(option == "--genmove" ? "= " + unescape(value) + "\n\n" : unescape(value));
@@ -133,15 +112,12 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (flags.count("--linger")) {
-        std::signal(SIGTERM, SIG_IGN);
+    std::signal(SIGTERM, flags.count("--linger") ? SIG_IGN : SIG_DFL);
+    bool going = true;
+    for (std::string line; going && std::getline(std::cin, line);) {
+        going = handleLine(line);
     }
-    for (std::string line; std::getline(std::cin, line);) {
-        if (!handleLine(line)) {
-            return 0;
-        }
-    }
-    while (flags.count("--linger")) {
+    while (going && flags.count("--linger")) {
         ::pause();
     }
     return 0;
