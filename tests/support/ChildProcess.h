@@ -46,8 +46,10 @@ public:
     std::string command(const std::string& line)
     {
         send(m_socket, (line + "\n").data(), line.size() + 1, MSG_NOSIGNAL);
-        for (char c; m_unread.find("\n\n") == std::string::npos && read(m_socket, &c, 1) == 1;) {
-            m_unread += c;
+        char bytes[4096];
+        for (ssize_t got = 1; m_unread.find("\n\n") == std::string::npos && got > 0;) {
+            got = read(m_socket, bytes, sizeof bytes);
+            m_unread.append(bytes, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
         }
         const std::size_t end = m_unread.find("\n\n");
         const std::string answer = m_unread.substr(0, end);
