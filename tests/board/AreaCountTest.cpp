@@ -16,21 +16,14 @@ TEST(AreaCount, theEnginesDeadStonesAreMarkedClicksToggleGroupsAndPassAccepts)
         << board.message().toStdString();
     EXPECT_EQ(board.shown(), "X:C3,G7 O:E5 ~:C7");
     EXPECT_EQ(board.text("BlackCapturedStonesTextField"), "1") << "a dead stone is a prisoner";
-    const struct {
-        std::string click;
-        double white;
-        std::string shown;
-    } toggles[] = {{"C7", 9, "X:C3,G7 O:C7,E5"}, {"E5", 8, "X:C3,G7 O:C7 ~:E5"}, {"E5", 9, "X:C3,G7 O:C7,E5"},
-                   {"D9", 9, "X:C3,G7 O:C7,E5"}, {"C7", 8, "X:C3,G7 O:E5 ~:C7"}};
-    for (const auto& toggle : toggles) {
-        SCOPED_TRACE(toggle.click);
-        board.play({toggle.click}, false);
-        EXPECT_EQ(board.message(), BoardMessages::marking(toggle.white, 2));
-        EXPECT_EQ(board.shown(), toggle.shown) << "a click in marking plays no stone";
+    const QString nine = BoardMessages::marking(9, 2), eight = BoardMessages::marking(8, 2);
+    for (const auto& [click, message, shown] :
+         {std::tuple {"C7", nine, "X:C3,G7 O:C7,E5"}, {"E5", eight, "X:C3,G7 O:C7 ~:E5"}, {"E5", nine, "X:C3,G7 O:C7,E5"},
+          {"D9", nine, "X:C3,G7 O:C7,E5"}, {"C7", eight, "X:C3,G7 O:E5 ~:C7"},
+          {"pass", BoardMessages::score(8, 2), "X:C3,G7 O:E5 #"}}) {
+        EXPECT_EQ(board.after({click}, false), shown) << click << ": a click in marking plays no stone";
+        EXPECT_EQ(board.message(), message);
     }
-    board.play({"pass"}, false);
-    EXPECT_EQ(board.message(), BoardMessages::score(8, 2));
-    EXPECT_EQ(board.shown(), "X:C3,G7 O:E5 #");
     EXPECT_EQ(board.sent().mid(9), QStringList({"known_command final_status_list", "final_status_list dead"}));
 }
 

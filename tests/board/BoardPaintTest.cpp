@@ -28,7 +28,7 @@ double line(double i)
 }
 }
 
-TEST(BoardPaint, woodGridLabelsStarPointsShadedStonesAndTheHoverStone)
+TEST(BoardPaint, woodGridLabelsStarPointsShadedStonesTheHoverStoneAndWhereClicksGo)
 {
     BoardUnderTest board;
     board.play({"B2", "H8"});
@@ -57,20 +57,22 @@ TEST(BoardPaint, woodGridLabelsStarPointsShadedStonesAndTheHoverStone)
     }
     EXPECT_EQ(board.shown(), "X:B2 O:H8 @H8") << "drawn where they were played, not mirrored";
 
-    // The translucent stone follows the mouse to the nearest free intersection.
+    // The translucent stone follows the mouse to the nearest free intersection, as clicks go.
     const auto hoverAt = [&](double column, double row) {
         board.moveMouseTo(QPointF(line(column), 600 - line(row)));
         return board.shown();
     };
     EXPECT_EQ(hoverAt(6.3, 2.8), "X:B2 O:H8 ~:G4 @H8");
-    EXPECT_EQ(hoverAt(6.5, 2.8), "X:B2 O:H8 ~:H4 @H8") << "half-way goes to the next line";
+    EXPECT_EQ(hoverAt(6.5, 2.5), "X:B2 O:H8 ~:H4 @H8") << "half-way goes to the next line";
     EXPECT_EQ(hoverAt(1.1, 1), "X:B2 O:H8 @H8") << "not over a stone";
     EXPECT_EQ(hoverAt(9.6, 4), "X:B2 O:H8 @H8") << "not outside the board";
+    QTest::mouseClick(board.view.get(), Qt::LeftButton, {}, QPointF(line(9.6), 300).toPoint());
+    QTest::mouseClick(board.view.get(), Qt::RightButton, {}, board.at("E5"));
+    EXPECT_EQ(board.shown(), "X:B2 O:H8 @H8") << "nor a stone played outside the board or with the right button";
     hoverAt(2, 2);
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(board.view.get(), &leave);
     EXPECT_EQ(board.shown(), "X:B2 O:H8 @H8") << "nor once the mouse has left";
-    hoverAt(2, 2);
-    board.play({"C3"});
-    EXPECT_EQ(board.shown(), "X:B2,C3 O:H8 @C3") << "a click hides it until the mouse moves";
+    EXPECT_EQ(hoverAt(6.4, 2.6), "X:B2 O:H8 ~:G4 @H8");
+    EXPECT_EQ(board.after({"A9"}), "X:A9,B2 O:H8 @A9") << "a click hides it until the mouse moves";
 }

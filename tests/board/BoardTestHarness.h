@@ -80,16 +80,33 @@ public:
         const float row = std::stof(vertex.substr(1)) - 1;
         return {qRound(view->getPosX(column)), qRound(view->height() - view->getPosY(row))};
     }
-    // "pass" presses Pass; a vertex is clicked. Against the engine each accepted move waits for its answer.
-    void play(const std::vector<std::string>& moves, bool waitForAnswers = true)
+    // A vertex is clicked and "~E5" hovered; "pass", "review", "start", "back", "next" and "end" press
+    // their control; "takeback" takes back. Against the engine each move waits for its answer.
+    void play(const std::vector<std::string>& actions, bool waitForAnswers = true)
     {
-        for (const std::string& move : moves) {
+        static const std::map<std::string, const char*> controls = {{"pass", "PassButton"},
+            {"review", "DemonstrationButton"}, {"start", "StartButton"}, {"back", "BackButton"},
+            {"next", "NextButton"}, {"end", "EndButton"}};
+        for (const std::string& action : actions) {
             const std::size_t turns = game().Turns().size();
-            move == "pass" ? press("PassButton") : QTest::mouseClick(view.get(), Qt::LeftButton, {}, at(move));
+            if (controls.contains(action)) {
+                press(controls.at(action));
+            } else if (action == "takeback") {
+                view->takeBack();
+            } else if (action[0] == '~') {
+                moveMouseTo(at(action.substr(1)));
+            } else {
+                QTest::mouseClick(view.get(), Qt::LeftButton, {}, at(action));
+            }
             if (waitForAnswers && m_StartLines > 0 && game().Turns().size() > turns) {
                 waitFor([&] { return game().Turns().size() > turns + 1 || game().IsGameOver(); });
             }
         }
+    }
+    std::string after(const std::vector<std::string>& actions, bool waitForAnswers = true)
+    {
+        play(actions, waitForAnswers);
+        return shown();
     }
     void press(const char* control) { view->findChild<QAbstractButton*>(control)->click(); }
     QString text(const char* field) const { return view->findChild<QLabel*>(field)->text(); }
@@ -154,13 +171,14 @@ public:
                 if (stone != '.') {
                     mark(stone + std::string(":"), v);
                 }
-                // The ring, in contrast to its stone, crosses the upper left diagonal.
-                for (const double dx : {-1.0, 0.0, 1.0}) {
-                    const int light = pixel(image, v, dx - r, r).lightness();
-                    if ((stone == 'X' && light > 110) || (stone == 'O' && light < 140)) {
-                        mark("@", v);
-                        break;
-                    }
+                // The ring, grey in contrast to its stone (unlike the red cross), crosses the upper left diagonal.
+                const auto ring = [&](double dx) {
+                    const QColor c = pixel(image, v, dx - r, r);
+                    const bool contrast = stone == 'X' ? c.lightness() > 110 : stone == 'O' && c.lightness() < 140;
+                    return contrast && c.saturation() < 60;
+                };
+                if (ring(-1) || ring(0) || ring(1)) {
+                    mark("@", v);
                 }
                 if (colorDistance(pixel(image, v, d, d), Qt::red) < 40) {
                     mark("+", v);

@@ -5,65 +5,68 @@ using namespace boardtest;
 
 TEST(EngineDialogue, whatTheEngineIsToldAndWhatThePlayerSees)
 {
-    using Text = std::function<QString(const BoardMessages&)>;
+    const QStringList undo = {"undo", "undo"};
     const struct {
-        const char* name;
         Game game;
-        std::vector<std::string> moves;
+        std::vector<std::string> actions;
         QStringList sent;
         std::string shown;
-        Text message = {};
+        std::function<QString(const BoardMessages&)> message = {};
         bool over = false;
         QString engineCommand = "";
     } rows[] = {
-        {"as Black each move is answered", {GTPGoColorBlack, {"E5"}}, {"D4"}, moveLines("B D4"), "X:D4 O:E5 @E5"},
-        // With one handicap stone Black still moves first.
-        {"as White the engine starts at once", {GTPGoColorWhite, {"D4", "J9"}, kEnglish, 1}, {"J1"},
+        // As Black each move is answered.
+        {{GTPGoColorBlack, {"E5"}}, {"D4"}, moveLines("B D4"), "X:D4 O:E5 @E5"},
+        // As White the engine starts at once; with one handicap stone Black still moves first.
+        {{GTPGoColorWhite, {"D4", "J9"}, kEnglish, 1}, {"J1"},
          QStringList {"time_left B 300 0", "genmove B"} + moveLines("W J1", "B"), "X:D4,J9 O:J1 @J9"},
-        {"with handicap the engine as White starts", {GTPGoColorBlack, {"D4"}, kEnglish, 9}, {},
-         {"time_left W 300 0", "genmove W"}, "X:C3,C5,C7,E3,E5,E7,G3,G5,G7 O:D4 @D4"},
-        {"a capture comes off in the same click", {GTPGoColorBlack, {"A1", "J9"}}, {"B1", "A2"},
-         moveLines("B B1") + moveLines("B A2"), "X:A2,B1 O:J9 @J9"},
-        {"it passes", {GTPGoColorBlack, {"PASS"}, kFrench}, {"C3"}, moveLines("B C3"), "X:C3", &BoardMessages::enginePassed},
-        {"its pass after the player's ends the game", {GTPGoColorBlack, {"E5", "PASS"}}, {"C3", "pass"},
-         moveLines("B C3") + moveLines("B PASS"), "X:C3 O:E5 #", [](auto&) { return BoardMessages::score(1, 1); }, true},
-        {"it resigns", {GTPGoColorBlack, {"resign"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
-         &BoardMessages::engineResigned, true},
-        {"it answers on an occupied point", {GTPGoColorBlack, {"E5"}}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
+        // With a handicap the engine as White starts.
+        {{GTPGoColorBlack, {"D4"}, kEnglish, 9}, {}, {"time_left W 300 0", "genmove W"},
+         "X:C3,C5,C7,E3,E5,E7,G3,G5,G7 O:D4 @D4"},
+        // A capture comes off in the same click.
+        {{GTPGoColorBlack, {"A1", "J9"}}, {"B1", "A2"}, moveLines("B B1") + moveLines("B A2"), "X:A2,B1 O:J9 @J9"},
+        // Taken back, it is put back, with the message before it; the engine undoes its answer and the move.
+        {{GTPGoColorBlack, {"A1", "PASS", "J9"}}, {"B1", "C3", "A2", "takeback"},
+         moveLines("B B1") + moveLines("B C3") + moveLines("B A2") + undo, "X:B1,C3 O:A1", &BoardMessages::enginePassed},
+        // An engine without undo is brought up to date as a new game is.
+        {{GTPGoColorBlack, {"E5", "F6"}, kEnglish, 0, {"--fail", "undo"}}, {"C3", "D4", "takeback"},
+         moveLines("B C3") + moveLines("B D4") + undo + expectedStartLineList(0) + QStringList {"play B C3", "play W E5"},
+         "X:C3 O:E5 @E5"},
+        {{GTPGoColorBlack, {"PASS"}, kFrench}, {"C3"}, moveLines("B C3"), "X:C3", &BoardMessages::enginePassed},
+        // Its pass after the player's ends the game; taken back, the player's pass is undone.
+        {{GTPGoColorBlack, {"E5", "PASS"}}, {"C3", "pass", "takeback", "pass"},
+         moveLines("B C3") + moveLines("B PASS") + undo + moveLines("B PASS"), "X:C3 O:E5 #",
+         [](auto&) { return BoardMessages::score(1, 1); }, true},
+        {{GTPGoColorBlack, {"resign"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5", &BoardMessages::engineResigned,
+         true},
+        {{GTPGoColorBlack, {"E5"}}, {"E5"}, moveLines("B E5"), "X:E5 @E5", &BoardMessages::engineGaveNoLegalMove, true},
+        {{GTPGoColorBlack, {"J10"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
          &BoardMessages::engineGaveNoLegalMove, true},
-        {"it answers off the board", {GTPGoColorBlack, {"J10"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
-         &BoardMessages::engineGaveNoLegalMove, true},
-        {"it dies", {GTPGoColorBlack, {}, kFrench, 0, {"--crash-after", "8"}}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
+        {{GTPGoColorBlack, {}, kFrench, 0, {"--crash-after", "8"}}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
          [](auto&) { return BoardMessages::engineDied(); }, true},
-        {"there is none", {GTPGoColorWhite}, {}, {}, "", [](auto&) { return BoardMessages::engineNotStarted(); }, true,
+        {{GTPGoColorWhite}, {}, {}, "", [](auto&) { return BoardMessages::engineNotStarted(); }, true,
          "/nonexistent/engine --gtp"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.shown);
         BoardUnderTest board(row.game, row.engineCommand);
-        board.play(row.moves);
+        board.play(row.actions);
         const QString message = row.message ? row.message(BoardMessages(kEngineName)) : QString();
-        ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.message() == message && board.shown() == row.shown; }))
-            << board.message().toStdString() << " " << board.shown();
         const QStringList lines =
             (row.engineCommand.isEmpty() ? expectedStartLineList(row.game.handicap) : QStringList()) + row.sent;
-        EXPECT_EQ(board.lines(), lines);
+        ASSERT_TRUE(BoardUnderTest::waitFor(
+            [&] { return board.message() == message && board.shown() == row.shown && board.lines() == lines; }))
+            << board.message().toStdString() << " " << board.shown() << " " << board.lines().join('|').toStdString();
         EXPECT_EQ(board.game().IsGameOver(), row.over);
         // A move of the player's own, and no end but by two passes.
         const bool counted = row.shown.ends_with('#');
-        EXPECT_EQ(board.view->canTakeBack(), !row.moves.empty() && (!row.over || counted));
+        EXPECT_EQ(board.view->canTakeBack(), !row.actions.empty() && (!row.over || counted));
         if (!row.over) {
             continue;
         }
         // Over is over: moves, Pass and take back are ignored, review still shows the game, Resign still leaves.
-        board.play({"A9", "pass"});
-        if (!counted) {
-            board.view->takeBack();
-        }
-        for (const char* button : {"DemonstrationButton", "StartButton", "EndButton", "DemonstrationButton"}) {
-            board.press(button);
-        }
-        EXPECT_EQ(board.shown(), row.shown) << "numbers only for a game ended by two passes";
+        board.play({"A9", "pass", counted ? "A9" : "takeback", "review", "start", "end"});
+        EXPECT_EQ(board.after({"review"}), row.shown) << "numbers only for two passes";
         EXPECT_EQ(board.lines(), lines);
         QSignalSpy resigned(board.view.get(), &BoardView::ResignRequested);
         board.press("ResignButton");
@@ -75,21 +78,15 @@ TEST(EngineDialogue, whileItThinksClicksAndTakeBackAreIgnoredAndInReviewItsAnswe
 {
     BoardUnderTest board({GTPGoColorBlack, {"E5", "F6", "PASS"}});
     board.play({"C3"});
-    board.play({"D4", "G7", "D4"}, false); // no event handled since the first: the engine cannot have answered
-    board.moveMouseTo(board.at("G7"));
-    EXPECT_FALSE(board.view->canTakeBack());
-    board.view->takeBack();
-    EXPECT_EQ(board.shown(), "X:C3,D4 O:E5 @D4") << "no hover stone either";
+    // No event is handled after the first click: the engine cannot have answered.
+    EXPECT_EQ(board.after({"D4", "G7", "D4", "~G7", "takeback"}, false), "X:C3,D4 O:E5 @D4") << "no hover stone either";
     EXPECT_EQ(board.message(), "");
-    board.press("DemonstrationButton");
+    board.play({"review"});
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.game().Turns().size() == 4; }));
     EXPECT_EQ(board.shown(), "X:C3,D4 O:E5 @D4") << "recorded, not drawn";
-    board.press("DemonstrationButton");
-    EXPECT_EQ(board.shown(), "X:C3,D4 O:E5,F6 ~:G7 @F6");
+    EXPECT_EQ(board.after({"review"}), "X:C3,D4 O:E5,F6 ~:G7 @F6");
     EXPECT_EQ(board.sent(), moveLines("B C3") + moveLines("B D4"));
-    board.play({"G7"}, false);
-    board.press("DemonstrationButton");
-    board.press("BackButton");
+    board.play({"G7", "review", "back"}, false);
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.game().Turns().size() == 6; }));
     EXPECT_EQ(board.shown(), "X:C3,D4 O:E5,F6 @F6") << "the engine's pass does not move the ring off the reviewed move";
 }
@@ -115,8 +112,5 @@ TEST(EngineDialogue, theClocksShowEachSidesTimeAndTheEngineLosesOnTimeWithoutIts
     EXPECT_TRUE(board.game().IsGameOver());
     EXPECT_EQ(board.message(), BoardMessages(kEngineName).engineLostOnTime());
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.log.contains("F6"); }));
-    QCoreApplication::processEvents();
-    board.press("DemonstrationButton");
-    board.press("DemonstrationButton");
-    EXPECT_EQ(board.shown(), "X:C3,D4 O:E5 @D4") << "the late answer is not played, and there is no count";
+    EXPECT_EQ(board.after({"review", "review"}), "X:C3,D4 O:E5 @D4") << "the late answer is not played, nor counted";
 }

@@ -1,73 +1,67 @@
-// Two players at one mouse: clicks play for the side to move, refusals are told and marked.
+// A game between two players, step by step: refused moves are told and marked
+// until the next move; review shows earlier positions and changes nothing; two
+// passes in a row end the game with the score and numbered stones; the ending
+// pass can be taken back.
 #include "BoardTestHarness.h"
 
 using namespace boardtest;
 
-TEST(TwoPlayers, aRefusedMoveIsToldLoggedAndMarkedAndTheNextAcceptedMoveClearsIt)
+TEST(TwoPlayers, refusalsReviewAndTwoPassesStepByStep)
 {
+    // Two handicap stones; Black's C1 takes B1, whose retaking is a ko; Black's J8 takes J9,
+    // which White may not play again: a suicide.
+    BoardUnderTest board({GTPGoColorEmpty, {}, kFrench, 2});
+    const std::string ko = "X:A1,B2,C1,C3,G7 O:C2,D1", now = "X:A1,B2,C1,C3,G7,H9,J8 O:C2,D1,H1";
+    const std::string ended = "X:A1,B2,C1,C3,D9,G7,H9,J8 O:C2,D1,H1";
+    const QString score = BoardMessages::score(3, 8), occupied = BoardMessages::refusal(GTPGoMessageOccupied);
     const struct {
-        QString language;
-        std::vector<std::string> moves;
-        std::string refused;
-        GTPGoMoveMessage code;
-    } rows[] = {
-        {kEnglish, {"E5"}, "E5", GTPGoMessageOccupied},
-        {kFrench, {"B1", "J9", "A2"}, "A1", GTPGoMessageSuicide},
-        // Black's C1 takes B1 and stands with B1 as its only liberty.
-        {kEnglish, {"A1", "B1", "B2", "C2", "J9", "D1", "C1"}, "B1", GTPGoMessageKo},
+        std::vector<std::string> actions;
+        std::string shown;
+        std::size_t turns;
+        QString message = "";
+    } steps[] = {
+        {{"B1", "A1", "C2", "B2", "D1", "C1"}, ko + " @C1", 6},
+        {{"B1"}, ko + " @C1 +B1", 6, BoardMessages::refusal(GTPGoMessageKo)},
+        {{"J9", "H9", "H1", "J8"}, now + " @J8", 10},
+        {{"J9"}, now + " @J8 +J9", 10, BoardMessages::refusal(GTPGoMessageSuicide)},
+        {{"C1"}, now + " @J8 +C1", 10, occupied},
+        {{"review"}, now + " @J8 +C1", 10, occupied}, // entering changes nothing
+        {{"next"}, now + " @J8", 10, occupied}, // a stop at the last turn
+        {{"back"}, "X:A1,B2,C1,C3,G7,H9 O:C2,D1,H1,J9 @H1", 10, occupied},
+        {{"next"}, now + " @J8", 10, occupied},
+        {{"start"}, "X:C3,G7 O:B1 @B1", 10, occupied}, // the first move stays
+        {{"back", "next", "next", "next", "next", "next"}, "X:A1,B2,C1,C3,G7 O:C2,D1 @C1", 10, occupied},
+        // Review takes no click, Pass or take back, and shows no hover stone until it ends.
+        {{"H2", "pass", "takeback", "~H2"}, "X:A1,B2,C1,C3,G7 O:C2,D1 @C1", 10, occupied},
+        {{"end", "review"}, now + " ~:H2 @J8", 10, occupied},
+        {{"pass", "D9", "pass"}, ended, 13}, // a pass clears the ring; a stone came between the passes
+        {{"pass"}, ended + " #", 13, score},
+        {{"review"}, ended, 13, score},
+        {{"back"}, ended + " @D9", 13, score},
+        {{"review", "A9", "pass"}, ended + " #", 13, score},
+        {{"takeback"}, ended, 13},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.refused);
-        BoardUnderTest board({GTPGoColorEmpty, {}, row.language});
-        board.play(row.moves);
-        const std::string before = board.shown();
-        board.play({row.refused});
-        EXPECT_EQ(board.shown(), before + " +" + row.refused);
-        EXPECT_EQ(board.message(), BoardMessages::refusal(row.code));
-        EXPECT_TRUE(board.log.contains(BoardMessages::refusalLogLine(row.code)));
-        EXPECT_EQ(board.game().Turns().size(), row.moves.size());
-        EXPECT_EQ(board.text("BlackCapturedStonesTextField"), row.code == GTPGoMessageKo ? "1" : "0");
-        board.play({"H8"});
-        EXPECT_EQ(board.shown().find('+'), std::string::npos);
-        EXPECT_EQ(board.message(), "");
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.actions.front());
+        EXPECT_EQ(board.after(step.actions), step.shown);
+        EXPECT_EQ(board.game().Turns().size(), step.turns);
+        EXPECT_EQ(board.message(), step.message);
     }
-}
-
-TEST(TwoPlayers, clicksGoToTheNearestIntersectionInsideTheBoardOnlyAndOnlyTheLeftButtonPlays)
-{
-    // Offsets from E5 in spacings, y upward.
-    for (const auto& [dx, dy, stone] : {std::tuple {0.33, 0.0, "E5"}, {0.0, -0.33, "E5"}, {0.5, 0.0, "F5"},
-                                        {0.0, 0.5, "E6"}, {-4.6, 0.0, ""}, {4.6, 0.0, ""}}) {
-        BoardUnderTest board;
-        const double spacing = board.view->getPosX(1) - board.view->getPosX(0);
-        const QPoint click = board.at("E5") + QPoint(qRound(dx * spacing), -qRound(dy * spacing));
-        QTest::mouseClick(board.view.get(), Qt::RightButton, {}, click);
-        QTest::mouseClick(board.view.get(), Qt::LeftButton, {}, click);
-        EXPECT_EQ(board.shown(), *stone ? std::string("X:") + stone + " @" + stone : "") << stone;
+    for (const GTPGoMoveMessage code : {GTPGoMessageKo, GTPGoMessageSuicide, GTPGoMessageOccupied}) {
+        EXPECT_TRUE(board.log.contains(BoardMessages::refusalLogLine(code)));
     }
-}
-
-TEST(TwoPlayers, twoPassesInARowEndTheGameWithTheScoreAndTheStonesNumberedFromOneInEachColour)
-{
-    BoardUnderTest one, board({GTPGoColorEmpty, {}, kFrench});
-    one.play({"B2", "F6", "pass", "pass"});
-    board.play({"B2", "pass", "D2", "F6", "pass"});
-    EXPECT_EQ(board.shown(), "X:B2,D2 O:F6") << "a pass clears the ring, a stone came between the passes";
-    board.play({"pass"});
-    EXPECT_EQ(board.message(), BoardMessages::score(1, 2));
-    EXPECT_EQ(board.shown(), "X:B2,D2 O:F6 #");
-    saveScreenshot(board, "board-counted");
-    const QImage image = board.render(), alone = one.render();
-    EXPECT_LT(one.ink(alone, "B2"), std::max(board.ink(image, "B2"), board.ink(image, "D2")))
-        << "a lone black stone's 1 has less ink than the 2 of two";
-    const QRect f6(board.at("F6") + QPoint(-10, 0), QSize(16, 16));
-    EXPECT_EQ(image.copy(f6), alone.copy(f6)) << "white is numbered on its own";
-    board.press("DemonstrationButton");
-    EXPECT_EQ(board.shown(), "X:B2,D2 O:F6") << "no numbers in review";
-    board.press("BackButton");
-    EXPECT_EQ(board.shown(), "X:B2,D2 O:F6 @F6") << "back over a pass";
-    board.press("DemonstrationButton");
-    board.play({"A1"});
-    EXPECT_EQ(board.shown(), "X:B2,D2 O:F6 #") << "the last turn is a pass, the game is over";
+    EXPECT_EQ(board.text("BlackCapturedStonesTextField") + board.text("WhiteCapturedStonesTextField"), "20");
     EXPECT_EQ(board.text("WhiteTimeTextField"), "--:--") << "two players play without a clock";
+}
+
+TEST(TwoPlayers, countNumbersGoFromOneInEachColour)
+{
+    BoardUnderTest one, two;
+    one.play({"B2", "F6", "pass", "pass"});
+    two.play({"B2", "F6", "D2", "pass", "pass"});
+    saveScreenshot(two, "board-counted");
+    const QImage alone = one.render(), image = two.render();
+    EXPECT_LT(one.ink(alone, "B2"), std::max(two.ink(image, "B2"), two.ink(image, "D2"))) << "1 has less ink than 2";
+    const QRect f6(one.at("F6") - QPoint(10, 0), QSize(16, 16));
+    EXPECT_EQ(image.copy(f6), alone.copy(f6)) << "white is numbered on its own";
 }
