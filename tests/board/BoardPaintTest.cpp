@@ -35,16 +35,14 @@ TEST(BoardPaint, woodGridLabelsStarPointsShadedStonesTheHoverStoneAndWhereClicks
     const QImage image = board.render();
     saveScreenshot(board, "board-two-stones");
     for (int i = 0; i <= 8; ++i) {
-        SCOPED_TRACE(i);
         // Each cell is framed inside itself: the last line lies one unit before its position.
         const double on = i == 8 ? line(i) - 1 : line(i);
-        EXPECT_TRUE(dark(image, on, line(3.5)) && dark(image, line(3.5), on)) << "the lines";
-        EXPECT_LT(colorDistance(at(image, line(i) + 4, line(3.5)), kBoardColor), 12) << "wood beside them";
+        EXPECT_TRUE(dark(image, on, line(3.5)) && dark(image, line(3.5), on)) << "the lines " << i;
+        EXPECT_LT(colorDistance(at(image, line(i) + 4, line(3.5)), kBoardColor), 12) << "wood beside them " << i;
         // "1".."9" in the left margin just below their line, "A".."J" along the bottom.
-        EXPECT_TRUE(dark(image, 5, line(i) - 10, 10, 12) && dark(image, line(i), 5, 10, 12)) << "the labels";
+        EXPECT_TRUE(dark(image, 5, line(i) - 10, 10, 12) && dark(image, line(i), 5, 10, 12)) << "the labels " << i;
     }
     EXPECT_TRUE(dark(image, 0, 300) && dark(image, 599, 300)) << "the board area's frame";
-    EXPECT_GT(colorDistance(at(image, 700, 195), kBoardColor), 12) << "the info column is not wood";
     for (const auto& [i, j, star] : {std::tuple {2, 2, true}, {2, 6, true}, {4, 4, true}, {6, 2, true},
                                      {6, 6, true}, {3, 3, false}, {0, 0, false}, {8, 8, false}}) {
         EXPECT_EQ(dark(image, line(i) + 2.5, line(j) + 2.5), star) << i << "," << j;
@@ -74,5 +72,5 @@ TEST(BoardPaint, woodGridLabelsStarPointsShadedStonesTheHoverStoneAndWhereClicks
     QCoreApplication::sendEvent(board.view.get(), &leave);
     EXPECT_EQ(board.shown(), "X:B2 O:H8 @H8") << "nor once the mouse has left";
     EXPECT_EQ(hoverAt(6.4, 2.6), "X:B2 O:H8 ~:G4 @H8");
-    EXPECT_EQ(board.after({"A9"}), "X:A9,B2 O:H8 @A9") << "a click hides it until the mouse moves";
+    EXPECT_EQ(board.play({"A9"}), "X:A9,B2 O:H8 @A9") << "a click hides it until the mouse moves";
 }

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -82,7 +83,8 @@ public:
     }
     // A vertex is clicked and "~E5" hovered; "pass", "review", "start", "back", "next" and "end" press
     // their control; "takeback" takes back. Against the engine each move waits for its answer.
-    void play(const std::vector<std::string>& actions, bool waitForAnswers = true)
+    // Returns what the board shows then.
+    std::string play(const std::vector<std::string>& actions, bool waitForAnswers = true)
     {
         static const std::map<std::string, const char*> controls = {{"pass", "PassButton"},
             {"review", "DemonstrationButton"}, {"start", "StartButton"}, {"back", "BackButton"},
@@ -102,10 +104,6 @@ public:
                 waitFor([&] { return game().Turns().size() > turns + 1 || game().IsGameOver(); });
             }
         }
-    }
-    std::string after(const std::vector<std::string>& actions, bool waitForAnswers = true)
-    {
-        play(actions, waitForAnswers);
         return shown();
     }
     void press(const char* control) { view->findChild<QAbstractButton*>(control)->click(); }
@@ -121,7 +119,7 @@ public:
     QStringList lines() const
     {
         QFile file(m_Dir.filePath("engine.log"));
-        QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList {""};
+        QStringList lines = QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()).split('\n');
         lines.removeLast(); // after the last line feed
         return lines;
     }
@@ -131,8 +129,7 @@ public:
     // The pixel at an offset (in view units, y upward) from a vertex's intersection.
     QColor pixel(const QImage& image, const std::string& vertex, double dx, double dy) const
     {
-        const QPoint p = at(vertex) + QPoint(static_cast<int>(std::floor(dx)), -static_cast<int>(std::ceil(dy)));
-        return image.pixelColor(p);
+        return image.pixelColor(at(vertex) + QPoint(qFloor(dx), -qCeil(dy)));
     }
     // What a vertex shows: 'X' black, 'O' white, '.' bare board, '~' a translucent stone.
     char stoneAt(const QImage& image, const std::string& vertex) const
@@ -161,28 +158,22 @@ public:
         const QImage image = render();
         const double r = view->StoneRadius() * 0.5 / std::sqrt(2.0), d = 0.3 * (view->getPosX(1) - view->getPosX(0));
         std::map<std::string, std::string> marked; // the vertices by tag
-        const auto mark = [&](const std::string& tag, const std::string& v) {
-            marked[tag] += (marked[tag].empty() ? tag : ",") + v;
+        const auto mark = [&](const std::string& tag, const std::string& v, bool marks) {
+            marked[tag] += !marks ? "" : (marked[tag].empty() ? tag : ",") + v;
         };
         for (const char column : std::string("ABCDEFGHJ")) {
             for (int row = 1; row <= 9; ++row) {
                 const std::string v = column + std::to_string(row);
                 const char stone = stoneAt(image, v);
-                if (stone != '.') {
-                    mark(stone + std::string(":"), v);
-                }
                 // The ring, grey in contrast to its stone (unlike the red cross), crosses the upper left diagonal.
                 const auto ring = [&](double dx) {
                     const QColor c = pixel(image, v, dx - r, r);
                     const bool contrast = stone == 'X' ? c.lightness() > 110 : stone == 'O' && c.lightness() < 140;
                     return contrast && c.saturation() < 60;
                 };
-                if (ring(-1) || ring(0) || ring(1)) {
-                    mark("@", v);
-                }
-                if (colorDistance(pixel(image, v, d, d), Qt::red) < 40) {
-                    mark("+", v);
-                }
+                mark(stone + std::string(":"), v, stone != '.');
+                mark("@", v, ring(-1) || ring(0) || ring(1));
+                mark("+", v, colorDistance(pixel(image, v, d, d), Qt::red) < 40);
                 marked["#"] = ink(image, v) > 4 ? "#" : marked["#"];
             }
         }

@@ -66,7 +66,7 @@ TEST(EngineDialogue, whatTheEngineIsToldAndWhatThePlayerSees)
         }
         // Over is over: moves, Pass and take back are ignored, review still shows the game, Resign still leaves.
         board.play({"A9", "pass", counted ? "A9" : "takeback", "review", "start", "end"});
-        EXPECT_EQ(board.after({"review"}), row.shown) << "numbers only for two passes";
+        EXPECT_EQ(board.play({"review"}), row.shown) << "numbers only for two passes";
         EXPECT_EQ(board.lines(), lines);
         QSignalSpy resigned(board.view.get(), &BoardView::ResignRequested);
         board.press("ResignButton");
@@ -79,12 +79,11 @@ TEST(EngineDialogue, whileItThinksClicksAndTakeBackAreIgnoredAndInReviewItsAnswe
     BoardUnderTest board({GTPGoColorBlack, {"E5", "F6", "PASS"}});
     board.play({"C3"});
     // No event is handled after the first click: the engine cannot have answered.
-    EXPECT_EQ(board.after({"D4", "G7", "D4", "~G7", "takeback"}, false), "X:C3,D4 O:E5 @D4") << "no hover stone either";
-    EXPECT_EQ(board.message(), "");
+    EXPECT_EQ(board.play({"D4", "G7", "D4", "~G7", "takeback"}, false), "X:C3,D4 O:E5 @D4") << "no hover stone either";
     board.play({"review"});
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.game().Turns().size() == 4; }));
     EXPECT_EQ(board.shown(), "X:C3,D4 O:E5 @D4") << "recorded, not drawn";
-    EXPECT_EQ(board.after({"review"}), "X:C3,D4 O:E5,F6 ~:G7 @F6");
+    EXPECT_EQ(board.play({"review"}), "X:C3,D4 O:E5,F6 ~:G7 @F6");
     EXPECT_EQ(board.sent(), moveLines("B C3") + moveLines("B D4"));
     board.play({"G7", "review", "back"}, false);
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.game().Turns().size() == 6; }));
@@ -112,5 +111,5 @@ TEST(EngineDialogue, theClocksShowEachSidesTimeAndTheEngineLosesOnTimeWithoutIts
     EXPECT_TRUE(board.game().IsGameOver());
     EXPECT_EQ(board.message(), BoardMessages(kEngineName).engineLostOnTime());
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.log.contains("F6"); }));
-    EXPECT_EQ(board.after({"review", "review"}), "X:C3,D4 O:E5 @D4") << "the late answer is not played, nor counted";
+    EXPECT_EQ(board.play({"review", "review"}), "X:C3,D4 O:E5 @D4") << "the late answer is not played, nor counted";
 }

@@ -17,35 +17,32 @@ TEST(TwoPlayers, refusalsReviewAndTwoPassesStepByStep)
     const struct {
         std::vector<std::string> actions;
         std::string shown;
-        std::size_t turns;
         QString message = "";
     } steps[] = {
-        {{"B1", "A1", "C2", "B2", "D1", "C1"}, ko + " @C1", 6},
-        {{"B1"}, ko + " @C1 +B1", 6, BoardMessages::refusal(GTPGoMessageKo)},
-        {{"J9", "H9", "H1", "J8"}, now + " @J8", 10},
-        {{"J9"}, now + " @J8 +J9", 10, BoardMessages::refusal(GTPGoMessageSuicide)},
-        {{"C1"}, now + " @J8 +C1", 10, occupied},
-        {{"review"}, now + " @J8 +C1", 10, occupied}, // entering changes nothing
-        {{"next"}, now + " @J8", 10, occupied}, // a stop at the last turn
-        {{"back"}, "X:A1,B2,C1,C3,G7,H9 O:C2,D1,H1,J9 @H1", 10, occupied},
-        {{"next"}, now + " @J8", 10, occupied},
-        {{"start"}, "X:C3,G7 O:B1 @B1", 10, occupied}, // the first move stays
-        {{"back", "next", "next", "next", "next", "next"}, "X:A1,B2,C1,C3,G7 O:C2,D1 @C1", 10, occupied},
+        {{"B1", "A1", "C2", "B2", "D1", "C1"}, ko + " @C1"},
+        {{"B1"}, ko + " @C1 +B1", BoardMessages::refusal(GTPGoMessageKo)},
+        {{"J9", "H9", "H1", "J8"}, now + " @J8"},
+        {{"J9"}, now + " @J8 +J9", BoardMessages::refusal(GTPGoMessageSuicide)},
+        {{"C1"}, now + " @J8 +C1", occupied},
+        {{"review"}, now + " @J8 +C1", occupied}, // entering changes nothing
+        {{"next"}, now + " @J8", occupied}, // a stop at the last turn
+        {{"back"}, "X:A1,B2,C1,C3,G7,H9 O:C2,D1,H1,J9 @H1", occupied},
+        {{"next"}, now + " @J8", occupied},
+        {{"start"}, "X:C3,G7 O:B1 @B1", occupied}, // the first move stays
+        {{"back", "next", "next", "next", "next", "next"}, "X:A1,B2,C1,C3,G7 O:C2,D1 @C1", occupied},
         // Review takes no click, Pass or take back, and shows no hover stone until it ends.
-        {{"H2", "pass", "takeback", "~H2"}, "X:A1,B2,C1,C3,G7 O:C2,D1 @C1", 10, occupied},
-        {{"end", "review"}, now + " ~:H2 @J8", 10, occupied},
-        {{"pass", "D9", "pass"}, ended, 13}, // a pass clears the ring; a stone came between the passes
-        {{"pass"}, ended + " #", 13, score},
-        {{"review"}, ended, 13, score},
-        {{"back"}, ended + " @D9", 13, score},
-        {{"review", "A9", "pass"}, ended + " #", 13, score},
-        {{"takeback"}, ended, 13},
+        {{"H2", "pass", "takeback", "~H2"}, "X:A1,B2,C1,C3,G7 O:C2,D1 @C1", occupied},
+        {{"end", "review"}, now + " ~:H2 @J8", occupied},
+        {{"pass", "D9", "pass"}, ended}, // a pass clears the ring; a stone came between the passes
+        {{"pass"}, ended + " #", score},
+        {{"review"}, ended, score},
+        {{"back"}, ended + " @D9", score},
+        {{"review", "A9", "pass"}, ended + " #", score},
+        {{"takeback"}, ended},
     };
     for (const auto& step : steps) {
-        SCOPED_TRACE(step.actions.front());
-        EXPECT_EQ(board.after(step.actions), step.shown);
-        EXPECT_EQ(board.game().Turns().size(), step.turns);
-        EXPECT_EQ(board.message(), step.message);
+        EXPECT_EQ(board.play(step.actions), step.shown) << step.actions.front();
+        EXPECT_EQ(board.message(), step.message) << step.actions.front();
     }
     for (const GTPGoMoveMessage code : {GTPGoMessageKo, GTPGoMessageSuicide, GTPGoMessageOccupied}) {
         EXPECT_TRUE(board.log.contains(BoardMessages::refusalLogLine(code)));
