@@ -6,6 +6,7 @@ using namespace boardtest;
 TEST(EngineDialogue, whatTheEngineIsToldAndWhatThePlayerSees)
 {
     const QStringList undo = {"undo", "undo"};
+    const GTPGoColor black = GTPGoColorBlack;
     const struct {
         Game game;
         std::vector<std::string> actions;
@@ -16,33 +17,34 @@ TEST(EngineDialogue, whatTheEngineIsToldAndWhatThePlayerSees)
         QString engineCommand = "";
     } rows[] = {
         // As Black each move is answered.
-        {{GTPGoColorBlack, {"E5"}}, {"D4"}, moveLines("B D4"), "X:D4 O:E5 @E5"},
+        {{black, {"E5"}}, {"D4"}, moveLines("B D4"), "X:D4 O:E5 @E5"},
         // As White the engine starts at once; with one handicap stone Black still moves first.
         {{GTPGoColorWhite, {"D4", "J9"}, kEnglish, 1}, {"J1"},
          QStringList {"time_left B 300 0", "genmove B"} + moveLines("W J1", "B"), "X:D4,J9 O:J1 @J9"},
         // With a handicap the engine as White starts.
-        {{GTPGoColorBlack, {"D4"}, kEnglish, 9}, {}, {"time_left W 300 0", "genmove W"},
-         "X:C3,C5,C7,E3,E5,E7,G3,G5,G7 O:D4 @D4"},
+        {{black, {"D4"}, kEnglish, 9}, {}, {"time_left W 300 0", "genmove W"}, "X:C3,C5,C7,E3,E5,E7,G3,G5,G7 O:D4 @D4"},
         // A capture comes off in the same click.
-        {{GTPGoColorBlack, {"A1", "J9"}}, {"B1", "A2"}, moveLines("B B1") + moveLines("B A2"), "X:A2,B1 O:J9 @J9"},
+        {{black, {"A1", "J9"}}, {"B1", "A2"}, moveLines("B B1") + moveLines("B A2"), "X:A2,B1 O:J9 @J9"},
         // Taken back, it is put back, with the message before it; the engine undoes its answer and the move.
-        {{GTPGoColorBlack, {"A1", "PASS", "J9"}}, {"B1", "C3", "A2", "takeback"},
+        {{black, {"A1", "PASS", "J9"}}, {"B1", "C3", "A2", "takeback"},
          moveLines("B B1") + moveLines("B C3") + moveLines("B A2") + undo, "X:B1,C3 O:A1", &BoardMessages::enginePassed},
         // An engine without undo is brought up to date as a new game is.
-        {{GTPGoColorBlack, {"E5", "F6"}, kEnglish, 0, {"--fail", "undo"}}, {"C3", "D4", "takeback"},
+        {{black, {"E5", "F6"}, kEnglish, 0, {"--fail", "undo"}}, {"C3", "D4", "takeback"},
          moveLines("B C3") + moveLines("B D4") + undo + expectedStartLineList(0) + QStringList {"play B C3", "play W E5"},
          "X:C3 O:E5 @E5"},
-        {{GTPGoColorBlack, {"PASS"}, kFrench}, {"C3"}, moveLines("B C3"), "X:C3", &BoardMessages::enginePassed},
+        // It passes.
+        {{black, {"PASS"}, kFrench}, {"C3"}, moveLines("B C3"), "X:C3", &BoardMessages::enginePassed},
         // Its pass after the player's ends the game; taken back, the player's pass is undone.
-        {{GTPGoColorBlack, {"E5", "PASS"}}, {"C3", "pass", "takeback", "pass"},
+        {{black, {"E5", "PASS"}}, {"C3", "pass", "takeback", "pass"},
          moveLines("B C3") + moveLines("B PASS") + undo + moveLines("B PASS"), "X:C3 O:E5 #",
          [](auto&) { return BoardMessages::score(1, 1); }, true},
-        {{GTPGoColorBlack, {"resign"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5", &BoardMessages::engineResigned,
-         true},
-        {{GTPGoColorBlack, {"E5"}}, {"E5"}, moveLines("B E5"), "X:E5 @E5", &BoardMessages::engineGaveNoLegalMove, true},
-        {{GTPGoColorBlack, {"J10"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
-         &BoardMessages::engineGaveNoLegalMove, true},
-        {{GTPGoColorBlack, {}, kFrench, 0, {"--crash-after", "8"}}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
+        // It resigns.
+        {{black, {"resign"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5", &BoardMessages::engineResigned, true},
+        // It answers on an occupied point, or off the board.
+        {{black, {"E5"}}, {"E5"}, moveLines("B E5"), "X:E5 @E5", &BoardMessages::engineGaveNoLegalMove, true},
+        {{black, {"J10"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5", &BoardMessages::engineGaveNoLegalMove, true},
+        // It dies; there is none.
+        {{black, {}, kFrench, 0, {"--crash-after", "8"}}, {"E5"}, moveLines("B E5"), "X:E5 @E5",
          [](auto&) { return BoardMessages::engineDied(); }, true},
         {{GTPGoColorWhite}, {}, {}, "", [](auto&) { return BoardMessages::engineNotStarted(); }, true,
          "/nonexistent/engine --gtp"},

@@ -6,7 +6,7 @@
 
 using namespace boardtest;
 
-TEST(TwoPlayers, refusalsReviewAndTwoPassesStepByStep)
+TEST(TwoPlayers, refusedMovesAreMarkedReviewChangesNothingAndTwoPassesEndTheGame)
 {
     // Two handicap stones; Black's C1 takes B1, whose retaking is a ko; Black's J8 takes J9,
     // which White may not play again: a suicide.
