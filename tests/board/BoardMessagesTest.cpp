@@ -1,5 +1,6 @@
 // Every text of the board screen, in both languages: the one place they are written out.
 #include "board/BoardMessages.h"
+#include "tests/support/QtPrinters.h"
 #include "translations/Translations.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +10,26 @@
 TEST(BoardMessages, everyTextInEnglishAndFrench)
 {
     const BoardMessages m(QStringLiteral("GNU Go"));
+    // A refusal's text, then its log line.
+    const auto refusal = [](GTPGoMoveMessage code) {
+        return [code] { return BoardMessages::refusal(code) + '|' + BoardMessages::refusalLogLine(code).c_str(); };
+    };
+    const auto score = [](double white, double black) { return [=] { return BoardMessages::score(white, black); }; };
+    const QString over = "Both players have passed.\nThe game is now over.\n";
+    const QString finie = "Les deux joueurs ont passé.\nLa partie est terminée.\n";
     const struct {
         std::function<QString()> text;
-        const char* english;
-        const char* french;
+        QString english, french;
     } rows[] = {
-        {[] { return BoardMessages::refusal(GTPGoMessageKo); },
-         "You can't capture back right away! This is the Ko rule.",
-         "Tu ne peux pas reprendre tout de suite ! C'est la règle du Ko."},
-        {[] { return BoardMessages::refusal(GTPGoMessageOccupied); }, "There is already a stone here!",
-         "Il y a déjà une pierre ici !"},
-        {[] { return BoardMessages::refusal(GTPGoMessageSuicide); }, "You can't play here, it's a suicide move!",
-         "Tu ne peux pas jouer ici, c'est un suicide !"},
-        {[] { return BoardMessages::refusal(GTPGoMessageNotYourTurn); }, "", ""},
-        {[] { return BoardMessages::refusal(GTPGoMessageNotAtEnd); }, "An unknown error occurred.",
-         "Une erreur inconnue s'est produite."},
+        {refusal(GTPGoMessageKo), "You can't capture back right away! This is the Ko rule.|Ko threat first",
+         "Tu ne peux pas reprendre tout de suite ! C'est la règle du Ko.|Ko threat first"},
+        {refusal(GTPGoMessageOccupied), "There is already a stone here!|Already a stone",
+         "Il y a déjà une pierre ici !|Already a stone"},
+        {refusal(GTPGoMessageSuicide), "You can't play here, it's a suicide move!|That's suicide!",
+         "Tu ne peux pas jouer ici, c'est un suicide !|That's suicide!"},
+        {refusal(GTPGoMessageNotYourTurn), "|Not your turn!", "|Not your turn!"},
+        {refusal(GTPGoMessageNotAtEnd), "An unknown error occurred.|Unknown error!",
+         "Une erreur inconnue s'est produite.|Unknown error!"},
         {[&] { return m.enginePassed(); }, "GNU Go passed.", "GNU Go a passé."},
         {[&] { return m.engineResigned(); }, "GNU Go resigned.\nYou win!", "GNU Go a abandonné.\nTu as gagné !"},
         {[&] { return m.engineLostOnTime(); }, "GNU Go ran out of time.\nYou win!",
@@ -35,41 +41,26 @@ TEST(BoardMessages, everyTextInEnglishAndFrench)
          "Le moteur de Go n'a pas pu être lancé.\nInstalle GNU Go (paquet gnugo) ou définis HOSHI_ENGINE."},
         {&BoardMessages::engineDied, "The Go engine stopped unexpectedly.\nThe game is over.",
          "Le moteur de Go s'est arrêté inopinément.\nLa partie est terminée."},
-        {[] { return BoardMessages::score(1, 2); },
-         "Both players have passed.\nThe game is now over.\nWhite has 1 points and Black has 2 points.\n"
-         "Black wins by 1.0 points!",
-         "Les deux joueurs ont passé.\nLa partie est terminée.\nBlanc a 1 points et Noir a 2 points.\n"
-         "Noir gagne de 1.0 points !"},
+        {score(1, 2), over + "White has 1 points and Black has 2 points.\nBlack wins by 1.0 points!",
+         finie + "Blanc a 1 points et Noir a 2 points.\nNoir gagne de 1.0 points !"},
         // A half point from komi keeps its decimal; a whole count stays whole.
-        {[] { return BoardMessages::score(3.5, 1); },
-         "Both players have passed.\nThe game is now over.\nWhite has 3.5 points and Black has 1 points.\n"
-         "White wins by 2.5 points!",
-         "Les deux joueurs ont passé.\nLa partie est terminée.\nBlanc a 3.5 points et Noir a 1 points.\n"
-         "Blanc gagne de 2.5 points !"},
+        {score(3.5, 1), over + "White has 3.5 points and Black has 1 points.\nWhite wins by 2.5 points!",
+         finie + "Blanc a 3.5 points et Noir a 1 points.\nBlanc gagne de 2.5 points !"},
+        {score(4, 4), over + "White has 4 points and Black has 4 points.\nIt's a draw!",
+         finie + "Blanc a 4 points et Noir a 4 points.\nIl y a égalité !"},
         {[] { return BoardMessages::marking(31.5, 40); },
          "White has 31.5 points and Black has 40 points.\n"
          "Click groups to mark them dead or alive, then press Pass to accept the count.",
          "Blanc a 31.5 points et Noir a 40 points.\n"
          "Clique sur les groupes pour les marquer morts ou vivants, puis appuie sur Passer pour accepter le décompte."},
-        {[] { return BoardMessages::score(4, 4); },
-         "Both players have passed.\nThe game is now over.\nWhite has 4 points and Black has 4 points.\nIt's a draw!",
-         "Les deux joueurs ont passé.\nLa partie est terminée.\nBlanc a 4 points et Noir a 4 points.\n"
-         "Il y a égalité !"},
         {&BoardMessages::resignTitle, "Resign", "Abandonner"},
         {&BoardMessages::passTitle, "Pass", "Passer"},
         {&BoardMessages::reviewTitle, "Review previous moves", "Revoir les derniers coups"},
     };
-    for (const char* language : {"Français", "English"}) {
-        Translations::install(QString::fromUtf8(language));
+    for (const QString& language : {QStringLiteral("Français"), QStringLiteral("English")}) {
+        Translations::install(language);
         for (const auto& row : rows) {
-            EXPECT_EQ(row.text().toStdString(), language[0] == 'E' ? row.english : row.french);
+            EXPECT_EQ(row.text(), language == "English" ? row.english : row.french);
         }
-    }
-    const std::pair<GTPGoMoveMessage, const char*> logLines[] = {
-        {GTPGoMessageNotYourTurn, "Not your turn!"}, {GTPGoMessageKo, "Ko threat first"},
-        {GTPGoMessageOccupied, "Already a stone"}, {GTPGoMessageSuicide, "That's suicide!"},
-        {GTPGoMessageNotAtEnd, "Unknown error!"}};
-    for (const auto& [code, line] : logLines) {
-        EXPECT_EQ(BoardMessages::refusalLogLine(code), line);
     }
 }

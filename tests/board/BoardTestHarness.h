@@ -11,31 +11,25 @@
 #include "translations/Translations.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gmock/gmock.h>
+#include <QtMath>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace boardtest {
 
 // The colours a player should see, written out independently of the drawing code.
 inline const QColor kBoardColor(255, 199, 127);
-inline const QColor kRed(255, 0, 0);
 inline const QString kEnglish = QStringLiteral("English");
 inline const QString kFrench = QStringLiteral("Français");
-inline const QRect kWindowFrame(0, 0, 800, 600);
 // What the board calls its engine here (HOSHI_ENGINE_NAME).
 inline const QString kEngineName = QStringLiteral("Pachi");
 
@@ -44,14 +38,14 @@ inline int colorDistance(const QColor& a, const QColor& b)
     return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
 }
 
+// Two players by default; against the engine, its answers to successive genmoves (then it passes).
 struct Game {
     GTPGoColor player = GTPGoColorEmpty;
-    std::int32_t handicap = 0;
-    QString language = kEnglish;
-    std::int32_t mainTime = 300;
-    // The fake engine's answers to successive genmoves, and its other options.
     QStringList genmoves = {};
+    QString language = kEnglish;
+    std::int32_t handicap = 0;
     QStringList engineOptions = {};
+    std::int32_t mainTime = 300;
     GTPGoCounting counting = GTPGoCounting::Stones;
 };
 
@@ -70,155 +64,124 @@ public:
         Translations::install(game.language);
         GTPGoGameInfo info(game.handicap, game.mainTime);
         info.setCounting(game.counting);
-        view = std::make_unique<BoardView>(kWindowFrame, info, game.player, game.language, nullptr,
+        view = std::make_unique<BoardView>(QRect(0, 0, 800, 600), info, game.player, game.language, nullptr,
                                            [this] { return now; });
-        qunsetenv("HOSHI_ENGINE");
-        qunsetenv("HOSHI_ENGINE_NAME");
         if (game.player != GTPGoColorEmpty && engineCommand.isEmpty()) {
             m_StartLines = expectedStartLineList(game.handicap).size();
-            m_Player = game.player;
-            waitFor([&] { return lines().size() >= m_StartLines; });
+            waitFor([&] { return lines().size() >= m_StartLines && view->GoGame().ColorToMove() == game.player; });
         }
     }
 
     static bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 5000); }
+    const GTPGoGame& game() const { return view->GoGame(); }
 
     QPoint at(const std::string& vertex) const
     {
-        const int column = static_cast<int>(std::string("ABCDEFGHJ").find(vertex.at(0)));
-        const int row = std::stoi(vertex.substr(1)) - 1;
+        const auto column = static_cast<float>(std::string("ABCDEFGHJ").find(vertex.at(0)));
+        const float row = std::stof(vertex.substr(1)) - 1;
         return {qRound(view->getPosX(column)), qRound(view->height() - view->getPosY(row))};
     }
-    // "pass" presses Pass; a vertex is clicked. Against the engine each waits for its answer.
-    void play(const std::vector<std::string>& moves, bool waitForAnswers = true)
+    // A vertex is clicked and "~E5" hovered; "pass", "review", "start", "back", "next" and "end" press
+    // their control; "takeback" takes back. Against the engine each move waits for its answer.
+    // Returns what the board shows then.
+    std::string play(const std::vector<std::string>& actions, bool waitForAnswers = true)
     {
-        const GTPGoGame& game = view->GoGame();
-        for (const std::string& move : moves) {
-            if (waitForAnswers && m_StartLines > 0) {
-                waitFor([&] { return game.ColorToMove() == m_Player || game.IsGameOver(); });
-            }
-            const std::size_t turns = game.Turns().size();
-            if (move == "pass") {
-                press("PassButton");
+        static const std::map<std::string, const char*> controls = {{"pass", "PassButton"},
+            {"review", "DemonstrationButton"}, {"start", "StartButton"}, {"back", "BackButton"},
+            {"next", "NextButton"}, {"end", "EndButton"}};
+        for (const std::string& action : actions) {
+            const std::size_t turns = game().Turns().size();
+            if (controls.contains(action)) {
+                press(controls.at(action));
+            } else if (action == "takeback") {
+                view->takeBack();
+            } else if (action[0] == '~') {
+                moveMouseTo(at(action.substr(1)));
             } else {
-                QTest::mouseClick(view.get(), Qt::LeftButton, {}, at(move));
+                QTest::mouseClick(view.get(), Qt::LeftButton, {}, at(action));
             }
-            if (waitForAnswers && m_StartLines > 0 && game.Turns().size() > turns) {
-                waitFor([&] { return game.Turns().size() > turns + 1 || game.IsGameOver(); });
+            if (waitForAnswers && m_StartLines > 0 && game().Turns().size() > turns) {
+                waitFor([&] { return game().Turns().size() > turns + 1 || game().IsGameOver(); });
             }
         }
+        return shown();
     }
     void press(const char* control) { view->findChild<QAbstractButton*>(control)->click(); }
     QString text(const char* field) const { return view->findChild<QLabel*>(field)->text(); }
     QString message() const { return text("InfoTextField"); }
-    void moveMouseTo(QPointF widgetPosition)
+    void moveMouseTo(QPointF position)
     {
-        QMouseEvent move(QEvent::MouseMove, widgetPosition, view->mapToGlobal(widgetPosition), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, position, view->mapToGlobal(position), Qt::NoButton, Qt::NoButton, {});
         QCoreApplication::sendEvent(view.get(), &move);
     }
 
-    // Lines the engine received after the start lines.
-    QStringList sent() const { return lines().mid(m_StartLines); }
-
+    // Lines the engine received, all of them or after the start lines.
     QStringList lines() const
     {
         QFile file(m_Dir.filePath("engine.log"));
-        QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList();
-        if (!lines.isEmpty() && lines.back().isEmpty()) {
-            lines.pop_back(); // after the last line feed
-        }
+        QStringList lines = QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()).split('\n');
+        lines.removeLast(); // after the last line feed
         return lines;
     }
+    QStringList sent() const { return lines().mid(m_StartLines); }
 
-    QImage render() const
-    {
-        QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        view->render(&image);
-        return image;
-    }
+    QImage render() const { return view->grab().toImage(); }
     // The pixel at an offset (in view units, y upward) from a vertex's intersection.
-    static QColor pixel(const QImage& image, QPoint intersection, QPointF offset)
+    QColor pixel(const QImage& image, const std::string& vertex, double dx, double dy) const
     {
-        return image.pixelColor(intersection.x() + static_cast<int>(std::floor(offset.x())),
-                                intersection.y() - static_cast<int>(std::ceil(offset.y())));
+        return image.pixelColor(at(vertex) + QPoint(qFloor(dx), -qCeil(dy)));
     }
     // What a vertex shows: 'X' black, 'O' white, '.' bare board, '~' a translucent stone.
     char stoneAt(const QImage& image, const std::string& vertex) const
     {
         // Left of the centre, a little low: off the grid lines, the cross's bars, the
-        // highlight, the ring and the numbers.
-        const QColor c = pixel(image, at(vertex), {-0.4 * view->StoneRadius(), -0.1 * view->StoneRadius()});
-        // A translucent stone is the stone's colour blended half-way with the wood.
-        if (c.lightness() < 80) {
-            return 'X';
-        }
-        if (c.blue() > 215) {
-            return 'O';
-        }
-        return colorDistance(c, kBoardColor) < 12 ? '.' : '~';
+        // highlight, the ring and the numbers. A translucent stone is half wood.
+        const QColor c = pixel(image, vertex, -0.4 * view->StoneRadius(), -0.1 * view->StoneRadius());
+        return c.lightness() < 80 ? 'X' : c.blue() > 215 ? 'O' : colorDistance(c, kBoardColor) < 12 ? '.' : '~';
     }
-    // Every stone shown, "X:C3,E5 O:D4"; translucent ones as "~:E4".
-    std::string stones() const
+    // How many pixels of a stone's counting number stand out from it, inside its ring.
+    int ink(const QImage& image, const std::string& vertex) const
+    {
+        const char stone = stoneAt(image, vertex);
+        int contrast = 0;
+        for (int d = 0; d < 400 && (stone == 'X' || stone == 'O'); ++d) {
+            const int light = pixel(image, vertex, d % 20 - 9.5, d / 20 - 9.5).lightness();
+            contrast += (stone == 'X' ? light > 150 : light < 100) ? 1 : 0;
+        }
+        return contrast;
+    }
+    // What the board shows: "X:C3,E5 O:D4 ~:E4" for black, white and translucent stones,
+    // then "@D4" for the last-move ring, "+E5" for the refused move's cross and "#" when
+    // the stones carry counting numbers.
+    std::string shown() const
     {
         const QImage image = render();
-        std::map<char, std::string> byKind;
+        const double r = view->StoneRadius() * 0.5 / std::sqrt(2.0), d = 0.3 * (view->getPosX(1) - view->getPosX(0));
+        std::map<std::string, std::string> marked; // the vertices by tag
+        const auto mark = [&](const std::string& tag, const std::string& v, bool marks) {
+            marked[tag] += !marks ? "" : (marked[tag].empty() ? tag : ",") + v;
+        };
         for (const char column : std::string("ABCDEFGHJ")) {
             for (int row = 1; row <= 9; ++row) {
-                const std::string vertex = column + std::to_string(row);
-                const char kind = stoneAt(image, vertex);
-                if (kind != '.') {
-                    byKind[kind] += (byKind[kind].empty() ? "" : ",") + vertex;
-                }
+                const std::string v = column + std::to_string(row);
+                const char stone = stoneAt(image, v);
+                // The ring, grey in contrast to its stone (unlike the red cross), crosses the upper left diagonal.
+                const auto ring = [&](double dx) {
+                    const QColor c = pixel(image, v, dx - r, r);
+                    const bool contrast = stone == 'X' ? c.lightness() > 110 : stone == 'O' && c.lightness() < 140;
+                    return contrast && c.saturation() < 60;
+                };
+                mark(stone + std::string(":"), v, stone != '.');
+                mark("@", v, ring(-1) || ring(0) || ring(1));
+                mark("+", v, colorDistance(pixel(image, v, d, d), Qt::red) < 40);
+                marked["#"] = ink(image, v) > 4 ? "#" : marked["#"];
             }
         }
         std::string shown;
-        for (const char kind : {'X', 'O', '~'}) {
-            if (byKind.contains(kind)) {
-                shown += std::string(shown.empty() ? "" : " ") + kind + ":" + byKind[kind];
-            }
+        for (const char* tag : {"X:", "O:", "~:", "@", "+", "#"}) {
+            shown += marked[tag].empty() ? "" : (shown.empty() ? "" : " ") + marked[tag];
         }
         return shown;
-    }
-    // The vertex holding the last-move ring, or "".
-    std::string ring() const
-    {
-        const QImage image = render();
-        const double r = view->StoneRadius() * 0.5 / std::sqrt(2.0);
-        return find([&](const std::string& vertex) {
-            const char stone = stoneAt(image, vertex);
-            for (double dx = -1; dx <= 1; ++dx) {
-                const int light = pixel(image, at(vertex), {-r + dx, r}).lightness();
-                if ((stone == 'X' && light > 110) || (stone == 'O' && light < 140)) {
-                    return true;
-                }
-            }
-            return false;
-        });
-    }
-    // The vertex marked with the red cross, or "".
-    std::string cross() const
-    {
-        const QImage image = render();
-        const double d = 0.3 * (view->getPosX(1) - view->getPosX(0));
-        return find([&](const std::string& v) { return colorDistance(pixel(image, at(v), {d, d}), kRed) < 40; });
-    }
-    // Whether the stones carry counting numbers (text across the lower left of each).
-    bool numbers() const
-    {
-        const QImage image = render();
-        return !find([&](const std::string& vertex) {
-                    const char stone = stoneAt(image, vertex);
-                    int contrast = 0;
-                    for (int dx = -7; dx <= 3 && stone != '.'; ++dx) {
-                        for (int dy = -12; dy <= -2; ++dy) {
-                            const int light = pixel(image, at(vertex), {dx + 0.5, dy + 0.5}).lightness();
-                            contrast += (stone == 'X' ? light > 150 : light < 100) ? 1 : 0;
-                        }
-                    }
-                    return contrast > 4;
-                }).empty();
     }
 
     double now = 1000.0;
@@ -226,21 +189,8 @@ public:
     std::unique_ptr<BoardView> view;
 
 private:
-    static std::string find(const std::function<bool(const std::string&)>& marked)
-    {
-        for (const char column : std::string("ABCDEFGHJ")) {
-            for (int row = 1; row <= 9; ++row) {
-                if (marked(column + std::to_string(row))) {
-                    return column + std::to_string(row);
-                }
-            }
-        }
-        return "";
-    }
-
     QTemporaryDir m_Dir;
     qsizetype m_StartLines = 0;
-    GTPGoColor m_Player = GTPGoColorEmpty;
 };
 
 // What a move costs against the engine: the move, then the request for the answer.
@@ -250,11 +200,10 @@ inline QStringList moveLines(const QString& move, const QString& engine = "W", c
 }
 
 // Writes what a player sees to <build>/screenshots, to be looked at.
-inline void saveScreenshot(const QImage& image, const QString& name)
+inline void saveScreenshot(const BoardUnderTest& board, const QString& name)
 {
-    QDir dir(QCoreApplication::applicationDirPath() + "/../../screenshots");
-    dir.mkpath(".");
-    EXPECT_TRUE(image.save(dir.filePath(name + ".png"))) << name.toStdString();
+    const QDir dir(QCoreApplication::applicationDirPath() + "/../..");
+    EXPECT_TRUE(dir.mkpath("screenshots") && board.render().save(dir.filePath("screenshots/" + name + ".png")));
 }
 
 } // namespace boardtest
