@@ -21,8 +21,9 @@
 
 constexpr int WaitMs = 20000;
 
-// hoshi on the X server against the given engine, with a home of its own.
-// Shots and points are of the 800 x 600 content, below the menu bar.
+// hoshi on the X server against the given engine, its games kept under the given
+// home (its settings are the test's own). Shots and points are of the 800 x 600
+// content, below the menu bar.
 struct Session {
     Session(const XvfbDisplay& display, const QString& engine, const QString& home, const QStringList& arguments = {})
         : x(display)
