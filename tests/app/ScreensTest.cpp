@@ -1,229 +1,311 @@
-// The road through the screens: menu, setup, board and back, in each language.
-#include "ScreenTestHelpers.h"
+// The application through what a user does: the road through the screens,
+// menu, setup, board and back, in each language; the settings that come back;
+// games kept when they end or are left and opened again; the board's keys.
+#include "app/AppDelegate.h"
+#include "app/BoardViewController.h"
+#include "app/GameArchive.h"
+#include "app/GameInfoViewController.h"
+#include "app/MainMenuViewController.h"
+#include "board/BoardView.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/ExpectedGtp.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/QtPrinters.h"
+#include "translations/Translations.h"
 
 #include <QCheckBox>
-#include <QMenuBar>
-#include <QWindow>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
 
-namespace {
+#include <gtest/gtest.h>
+
+// The application as it starts, with a fresh profile unless told to keep the
+// last one, against the fake engine recording what it receives.
+struct App {
+    // The profile goes before the delegate reads it.
+    explicit App(bool freshProfile = true) : fresh(freshProfile && (QSettings("hoshi", "hoshi").clear(), true))
+    {
+        qputenv("HOSHI_ENGINE", QByteArray(FAKE_GTP_ENGINE) + " --record " + dir.filePath("engine.txt").toUtf8());
+        qputenv("HOSHI_ENGINE_NAME", "Pachi");
+        delegate.applicationDidFinishLaunching();
+        delegate.window()->show();
+        // Shortcuts of the window reach it only while it is active.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(delegate.window()));
+    }
+
+    // The current screen, once the screens it replaced are really deleted.
+    template <typename Controller>
+    Controller* screen() const
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return qobject_cast<Controller*>(delegate.window()->centralWidget());
+    }
+    QList<QPushButton*> menuButtons() const
+    {
+        const auto* menu = screen<MainMenuViewController>();
+        return {menu->BlackPachiButton(), menu->WhitePachiButton(), menu->TwoPlayersButton()};
+    }
+    BoardView* board() const { return screen<BoardViewController>()->boardView(); }
+    template <typename Control>
+    Control* control(const char* name) const { return board()->findChild<Control*>(name); }
+    QPoint vertex(int column, int row) const
+    {
+        return {qRound(board()->getPosX(column)), qRound(board()->height() - board()->getPosY(row))};
+    }
+    void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    void click(int column, int row) const { QTest::mouseClick(board(), Qt::LeftButton, {}, vertex(column, row)); }
+    void press(Qt::Key key, Qt::KeyboardModifiers with = {}) const { QTest::keyClick(delegate.window(), key, with); }
+    // Two clicks as from a real mouse, with the event loop running between them,
+    // so that a new screen is up for the second.
+    void doubleClick(QWidget* widget, std::optional<QPoint> at = std::nullopt) const
+    {
+        const QPoint position = widget->mapTo(delegate.window(), at.value_or(widget->rect().center()));
+        for (const int interval : {QTest::mouseDoubleClickInterval, 0}) {
+            QTest::mouseClick(delegate.window()->windowHandle(), Qt::LeftButton, {}, position);
+            QTest::lastMouseTimestamp -= interval; // QTest keeps clicks apart by more than a double click's interval
+            QCoreApplication::processEvents();
+        }
+    }
+    QStringList received() const
+    {
+        QFile file(dir.filePath("engine.txt"));
+        return file.open(QIODevice::ReadOnly) ? QString(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
+    }
+
+    bool fresh;
+    QTemporaryDir dir;
+    AppDelegate delegate;
+};
 
 // Every text of the menu and setup screens: the one place they are written out.
 const struct {
-    QString language;
+    QString language, cancel; // Qt's own dialogs speak it too
     QStringList menu; // Black, White, two players
     QStringList setup; // Play, Back, Time, stones
 } kScreenTexts[] = {
-    {"English",
+    {"English", "Cancel",
      {"Play against Pachi as Black", "Play against Pachi as White", "Play against another player"},
      {"Play", "Back", "Time", "stones"}},
-    {"Français",
+    {"Français", "Annuler",
      {"Jouer avec noir contre Pachi", "Jouer avec blanc contre Pachi", "Jouer contre un autre joueur"},
      {"Jouer", "Retour", "Temps", "pierres"}},
 };
 
-QList<QPushButton*> menuButtons(const MainMenuViewController& menu)
-{
-    return {menu.BlackPachiButton(), menu.WhitePachiButton(), menu.TwoPlayersButton()};
-}
-
-QStringList titles(const QList<QPushButton*>& buttons)
-{
-    QStringList texts;
-    for (const QPushButton* button : buttons) {
-        texts << button->text();
-    }
-    return texts;
-}
-
-QStringList setupTexts(const GameInfoViewController& setup)
-{
-    return {setup.PlayButton()->text(), setup.BackButton()->text(), setup.TimeLabel()->text(),
-            setup.StonesLabel()->text()};
-}
-
-} // namespace
-
-TEST(Screens, theMenuStartsInEnglishInAFixedWindowAndEachLanguageTravelsToTheSetupAndBack)
+// Each language travels from the menu to the setup and back, where a double
+// click that changed the screen never acts on the next one; changing the
+// language while a screen shows retranslates it. The engine of a game started
+// in French gets its start lines and waits; Resign goes back to a French menu
+// and ends the engine.
+TEST(Screens, theMenuStartsInAFixedWindowAndEveryScreenSpeaksTheChosenLanguage)
 {
     App app;
+    // The screen shown speaks that language.
+    const auto expectTexts = [&](int language) {
+        if (const auto* setup = app.screen<GameInfoViewController>()) {
+            EXPECT_EQ(QStringList({setup->PlayButton()->text(), setup->BackButton()->text(),
+                                   setup->TimeLabel()->text(), setup->StonesLabel()->text()}),
+                      kScreenTexts[language].setup);
+        } else if (app.screen<BoardViewController>() != nullptr) {
+            EXPECT_EQ(app.control<QPushButton>("PassButton")->text(), BoardMessages::passTitle());
+        } else {
+            QStringList titles;
+            std::ranges::transform(app.menuButtons(), std::back_inserter(titles), &QPushButton::text);
+            EXPECT_EQ(titles, kScreenTexts[language].menu);
+        }
+    };
     EXPECT_EQ(app.delegate.window()->windowTitle(), "hoshi");
     EXPECT_EQ(app.delegate.window()->centralWidget()->size(), QSize(800, 600));
-    EXPECT_EQ(app.delegate.window()->height(), 600 + app.delegate.window()->menuBar()->height());
     EXPECT_EQ(app.delegate.window()->minimumSize(), app.delegate.window()->maximumSize());
-    auto* menu = app.screen<MainMenuViewController>();
-    ASSERT_EQ(menu->LanguagesButton()->count(), 2);
-    EXPECT_EQ(menu->LanguagesButton()->currentIndex(), 0);
-    for (int language = 0; language < 2; ++language) {
-        const auto& texts = kScreenTexts[language];
-        SCOPED_TRACE(texts.language.toStdString());
-        for (const GTPGoColor color : {GTPGoColorBlack, GTPGoColorWhite, GTPGoColorEmpty}) {
-            menu = app.screen<MainMenuViewController>();
-            EXPECT_EQ(menu->LanguagesButton()->itemText(language), texts.language);
-            menu->LanguagesButton()->setCurrentIndex(language);
-            EXPECT_EQ(titles(menuButtons(*menu)), texts.menu);
-            app.click(menuButtons(*menu).at(static_cast<qsizetype>(color)));
-            auto* setup = app.screen<GameInfoViewController>();
-            ASSERT_NE(setup, nullptr);
-            EXPECT_EQ(setup->PlayerColor(), color);
-            EXPECT_EQ(setupTexts(*setup), texts.setup);
-            app.click(setup->BackButton());
-            EXPECT_EQ(app.screen<MainMenuViewController>()->LanguagesButton()->currentText(), texts.language);
+    for (int i = 0; i < 6; ++i) { // each language with each colour: Black, White, two players
+        const int language = i / 3;
+        app.screen<MainMenuViewController>()->LanguagesButton()->setCurrentIndex(language);
+        expectTexts(language);
+        app.doubleClick(app.menuButtons().at(i % 3));
+        ASSERT_NE(app.screen<GameInfoViewController>(), nullptr);
+        EXPECT_EQ(app.screen<GameInfoViewController>()->PlayerColor(), static_cast<GTPGoColor>(i % 3));
+        expectTexts(language);
+        // The setup's Back lies over the menu's two-player button.
+        app.doubleClick(app.screen<GameInfoViewController>()->BackButton());
+        ASSERT_NE(app.screen<MainMenuViewController>(), nullptr) << "the second click went on to a setup";
+        EXPECT_EQ(app.screen<MainMenuViewController>()->LanguagesButton()->currentText(),
+                  kScreenTexts[language].language);
+    }
+    const auto retranslates = [&] {
+        for (const int language : {0, 1}) {
+            Translations::install(kScreenTexts[language].language);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), kScreenTexts[language].cancel);
+            expectTexts(language);
         }
-    }
-    // A setup screen without a language speaks English, and so does the menu it goes back to.
-    app.delegate.showGameSetup(GTPGoColorEmpty, QString());
-    auto* setup = app.screen<GameInfoViewController>();
-    EXPECT_EQ(setupTexts(*setup), kScreenTexts[0].setup);
-    app.click(setup->BackButton());
-    EXPECT_EQ(titles(menuButtons(*app.screen<MainMenuViewController>())), kScreenTexts[0].menu);
-}
-
-TEST(Screens, theSetupOpensAtNoStonesAndFiveMinutesAndPlayTakesTheNumbersAtTheSlidersEnds)
-{
-    const struct {
-        Qt::Key key, inward;
-        QString stones, minutes, minutesAfterOneStep;
-        int handicap;
-        double mainTime;
-    } cases[] = {{Qt::Key_End, Qt::Key_Left, "9", "15", "14", 9, 900.0},
-                 {Qt::Key_Home, Qt::Key_Right, "0", "0", "1", 0, 0.0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.handicap);
-        App app;
-        app.click(app.screen<MainMenuViewController>()->TwoPlayersButton());
-        auto* setup = app.screen<GameInfoViewController>();
-        EXPECT_EQ(setup->NumberHandicapStones()->text(), "0");
-        EXPECT_EQ(setup->Time()->text(), "5");
-        QTest::keyClick(setup->HandicapSlider(), c.key);
-        QTest::keyClick(setup->TimeSlider(), c.key);
-        EXPECT_EQ(setup->NumberHandicapStones()->text(), c.stones);
-        EXPECT_EQ(setup->Time()->text(), c.minutes);
-        QTest::keyClick(setup->TimeSlider(), c.inward); // the time slider moves by the minute
-        EXPECT_EQ(setup->Time()->text(), c.minutesAfterOneStep);
-        QTest::keyClick(setup->TimeSlider(), c.key);
-        app.click(setup->PlayButton());
-
-        auto* board = app.screen<BoardViewController>();
-        ASSERT_NE(board, nullptr);
-        EXPECT_EQ(board->GameInfo().TimeSettings().MainTime(), c.mainTime);
-        EXPECT_EQ(board->findChild<BoardView*>()->GoGame().Board().Stones().size(),
-                  static_cast<std::size_t>(c.handicap));
-    }
-}
-
-// Menu, White, two stones, Play in French: the engine (Black) gets its start
-// lines and waits; Resign goes back to a French menu and ends the engine.
-TEST(GameRoad, AGameAgainstTheEngineStartsAndResignEndsItInTheGamesLanguage)
-{
-    App app;
-    auto* menu = app.screen<MainMenuViewController>();
-    menu->LanguagesButton()->setCurrentIndex(1);
-    app.click(menu->WhitePachiButton());
-    auto* setup = app.screen<GameInfoViewController>();
-    setup->HandicapSlider()->setValue(2);
-    app.click(setup->PlayButton());
-    QPointer<BoardViewController> board = app.screen<BoardViewController>();
-    ASSERT_NE(board, nullptr);
+    };
+    retranslates();
+    app.click(app.menuButtons().at(1));
+    app.screen<GameInfoViewController>()->HandicapSlider()->setValue(2);
+    retranslates();
+    app.click(app.screen<GameInfoViewController>()->PlayButton());
+    retranslates();
     const QStringList startLines = expectedStartLineList(2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.received().size() == startLines.size(); }, 5000));
-    EXPECT_EQ(app.received(), startLines);
-    const auto pid = static_cast<pid_t>(board->findChild<QProcess*>()->processId());
-
-    app.click(board->findChild<QPushButton*>("ResignButton"));
-    menu = app.screen<MainMenuViewController>();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(board.isNull());
-    EXPECT_EQ(titles(menuButtons(*menu)), kScreenTexts[1].menu);
+    const auto pid = static_cast<pid_t>(app.board()->findChild<QProcess*>()->processId());
+    app.click(app.control<QPushButton>("ResignButton"));
+    expectTexts(1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !processExists(pid); }, 5000)) << "the engine outlived its game";
-    EXPECT_EQ(app.received(), startLines + QStringList {"quit"}) << "only its farewell after the start";
+    EXPECT_EQ(app.received(), startLines + QStringList {"quit"}) << "its start, then only its farewell";
 }
 
-// The second click of a double click that changed the screen never acts on the
-// next screen; on the board it plays no second stone; and no control keeps the
-// focus that would let Space press it again.
-TEST(GameRoad, ADoubleClickActsOnlyWhereItBeganAndSpacePressesNothing)
+// The setup opens at no stones and five minutes, the next time at what was
+// played last, in the language chosen last, and at the defaults when the
+// settings hold nonsense; Play takes the numbers at the sliders' ends.
+TEST(Screens, theSetupTakesTheNumbersAtTheSlidersEndsAndTheyComeBackUnlessTheSettingsHoldNonsense)
 {
-    App app;
-    QWindow* window = app.delegate.window()->windowHandle();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    // As from a real mouse: two clicks 100 ms apart with the event loop running
-    // between them, so that a new screen is up for the second. (QTest's own
-    // clicks deliver all four events at once.)
-    const auto doubleClick = [&](QWidget* widget, QPoint at) {
-        const QPoint position = widget->mapTo(app.delegate.window(), at);
-        for (int i = 0; i < 2; ++i) {
-            const int time = QTest::lastMouseTimestamp += 100;
-            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                qt_handleMouseEvent(window, position, window->mapToGlobal(position),
-                                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
-                                    type, {}, time);
-            }
-            QCoreApplication::processEvents();
-        }
-        QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+    const struct {
+        QByteArray profile; // empty: as the last run left it
+        QString language, opened; // of the menu; the setup's stones and minutes
+        Qt::Key end;
+    } runs[] = {
+        {"", "English", "0 5", Qt::Key_End},
+        {"", "Français", "9 15", Qt::Key_Home},
+        {"language=Klingon\nhandicap=12\nminutes=abc\n", "English", "0 5", Qt::Key_End},
+        {QByteArray("\xff\xfe\x00garbage[[[=\n", 16), "English", "0 5", Qt::Key_Home},
     };
-    const auto pressSpace = [] {
-        if (QWidget* focused = QApplication::focusWidget()) {
-            QTest::keyClick(focused, Qt::Key_Space);
-        }
-    };
-
-    // The setup's Back lies over the menu's two-player button, its Play over H3.
-    QPushButton* black = app.screen<MainMenuViewController>()->BlackPachiButton();
-    doubleClick(black, black->rect().center());
-    auto* setup = app.screen<GameInfoViewController>();
-    ASSERT_NE(setup, nullptr);
-    doubleClick(setup->BackButton(), setup->BackButton()->rect().center());
-    ASSERT_NE(app.screen<MainMenuViewController>(), nullptr) << "the second click went on to a setup screen";
-    app.click(app.screen<MainMenuViewController>()->BlackPachiButton());
-    setup = app.screen<GameInfoViewController>();
-    doubleClick(setup->PlayButton(), setup->PlayButton()->rect().center());
-    auto* board = app.screen<BoardViewController>();
-    ASSERT_NE(board, nullptr);
-    EXPECT_TRUE(board->findChild<BoardView*>()->GoGame().Turns().empty()) << "the second click played a stone";
-    app.click(board->findChild<QPushButton*>("ResignButton"));
-
-    // Two players: a double click on the board plays one stone and says nothing.
-    app.click(app.screen<MainMenuViewController>()->TwoPlayersButton());
-    app.click(app.screen<GameInfoViewController>()->PlayButton());
-    auto* view = app.screen<BoardViewController>()->findChild<BoardView*>();
-    QCoreApplication::processEvents();
-    doubleClick(view, QPoint(qRound(view->getPosX(4)), qRound(view->height() - view->getPosY(4))));
-    EXPECT_EQ(view->GoGame().Turns().size(), 1u);
-    EXPECT_EQ(view->findChild<QLabel*>("InfoTextField")->text(), "");
-
-    app.click(view->findChild<QPushButton*>("PassButton"));
-    pressSpace();
-    EXPECT_FALSE(view->GoGame().IsGameOver()) << "Space passed a second time";
-    QTest::mouseClick(view->findChild<QCheckBox*>("DemonstrationButton"), Qt::LeftButton);
-    pressSpace();
-    EXPECT_TRUE(view->findChild<QCheckBox*>("DemonstrationButton")->isChecked()) << "Space ticked the review box";
+    for (const auto& run : runs) {
+        SCOPED_TRACE(&run - runs);
+        QFile profile(QSettings("hoshi", "hoshi").fileName());
+        ASSERT_TRUE(run.profile.isEmpty() || (profile.open(QIODevice::WriteOnly) && profile.write(run.profile) > 0));
+        profile.close();
+        App app(&run == runs);
+        EXPECT_EQ(app.screen<MainMenuViewController>()->LanguagesButton()->currentText(), run.language);
+        app.screen<MainMenuViewController>()->LanguagesButton()->setCurrentIndex(1);
+        app.click(app.menuButtons().at(2));
+        const auto* setup = app.screen<GameInfoViewController>();
+        const auto numbers = [&] { return setup->NumberHandicapStones()->text() + " " + setup->Time()->text(); };
+        EXPECT_EQ(numbers(), run.opened);
+        const bool top = run.end == Qt::Key_End;
+        QTest::keyClick(setup->HandicapSlider(), run.end);
+        QTest::keyClick(setup->TimeSlider(), run.end);
+        EXPECT_EQ(numbers(), top ? "9 15" : "0 0");
+        // By the minute, and no board key takes the arrows here.
+        QTest::keyClick(setup->TimeSlider(), top ? Qt::Key_Left : Qt::Key_Right);
+        EXPECT_EQ(numbers(), top ? "9 14" : "0 1");
+        QTest::keyClick(setup->TimeSlider(), run.end);
+        app.click(setup->PlayButton());
+        EXPECT_EQ(app.screen<BoardViewController>()->GameInfo().TimeSettings().MainTime(), top ? 900.0 : 0.0);
+        EXPECT_EQ(app.board()->GoGame().Board().Stones().size(), top ? 9u : 0u);
+    }
 }
 
-// Changing the language while a screen shows retranslates it, Qt's own dialogs included.
-TEST(Screens, everyScreenRetranslatesWhenTheLanguageChanges)
+// A game is kept when it ends or is left, not without a turn, and opens again;
+// where it cannot be written, the board says so and the log tells each failure.
+TEST(KeptGames, aGameIsWrittenWhenItEndsOrIsLeftOpensAgainAndAFailureIsShownAndLogged)
+{
+    QDir archive(GameArchive::folder());
+    archive.removeRecursively();
+    App app;
+    const struct {
+        GTPGoColor player;
+        std::vector<std::pair<int, int>> moves; // (-1, -1) passes
+        QByteArray engineAnswer;
+        std::string result, players; // Black's and White's names
+        std::size_t kept; // moves in the file
+    } games[] = {
+        {GTPGoColorEmpty, {}, "", "", "", 0},
+        {GTPGoColorEmpty, {{4, 4}, {3, 3}, {2, 2}, {-1, -1}, {-1, -1}}, "", "B+1.0", "Player Player", 5},
+        {GTPGoColorEmpty, {{4, 4}}, "", "?", "Player Player", 1},
+        {GTPGoColorBlack, {{4, 4}}, "resign", "B+R", "Player Pachi", 1},
+        {GTPGoColorWhite, {}, "E5", "B+R", "Pachi Player", 1}, // White leaves at once: Black wins
+    };
+    for (const auto& game : games) {
+        qputenv("HOSHI_ENGINE", QByteArray(FAKE_GTP_ENGINE) + " --genmove " + game.engineAnswer);
+        app.delegate.showGame(GTPGoGameInfo(0, 300), game.player, "English");
+        for (const auto& [column, row] : game.moves) {
+            column < 0 ? app.press(Qt::Key_P) : app.click(column, row);
+        }
+        const GTPGoGame& played = app.board()->GoGame();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return game.engineAnswer.isEmpty() || played.IsGameOver() || played.Turns().size() > game.moves.size();
+        }, 5000));
+        app.click(app.control<QPushButton>("ResignButton"));
+    }
+    const QStringList files = archive.entryList({"*.sgf"}, QDir::Files, QDir::Time | QDir::Reversed);
+    ASSERT_EQ(files.size(), 4) << files.join(' ').toStdString();
+    for (int i = 0; i < 4; ++i) {
+        QString problem;
+        const SGFGameRecord record = GameArchive::read(archive.filePath(files.at(i)), problem).Record.value();
+        EXPECT_EQ(record.Result, games[i + 1].result);
+        EXPECT_EQ(record.BlackName + " " + record.WhiteName, games[i + 1].players);
+        EXPECT_EQ(record.Date, QDate::currentDate().toString(Qt::ISODate).toStdString());
+        EXPECT_EQ(record.Moves.size(), games[i + 1].kept) << "both final passes are in the file";
+    }
+    EXPECT_TRUE(QRegularExpression(R"(^\d{4}-\d\d-\d\dT\d\d-\d\d-\d\d(-\d)?\.sgf$)").match(files.at(0)).hasMatch());
+
+    // Opened again, the ended game shows in review with its count; the game that
+    // was left goes on, and the engine is brought up to date.
+    app.delegate.openGame(archive.filePath(files.at(0)));
+    EXPECT_TRUE(app.control<QCheckBox>("DemonstrationButton")->isChecked());
+    EXPECT_EQ(app.control<QLabel>("InfoTextField")->text(), BoardMessages::score(1, 2));
+    qputenv("HOSHI_ENGINE", QByteArray(FAKE_GTP_ENGINE) + " --record " + app.dir.filePath("engine.txt").toUtf8());
+    app.delegate.openGame(archive.filePath(files.at(1)), GTPGoColorBlack);
+    const QStringList expected = expectedStartLineList(0) + QStringList {"play B E5", "time_left W 300 0", "genmove W"};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.received() == expected; }, 5000))
+        << app.received().join(", ").toStdString();
+    // What cannot be opened says why, naming the move.
+    ASSERT_FALSE(GameArchive::write(app.dir.filePath("bad.sgf"), "(;GM[1]SZ[9];B[ee];W[ee])"));
+    QString problem;
+    EXPECT_FALSE(GameArchive::read(app.dir.filePath("bad.sgf"), problem).Record);
+    EXPECT_TRUE(problem.contains("2")) << "the refused move is named: " << problem.toStdString();
+
+    // A file where the folder should be: no folder can be made there, even by root.
+    archive.removeRecursively();
+    ASSERT_FALSE(GameArchive::write(archive.path(), ""));
+    app.delegate.showGame(GTPGoGameInfo(0, 300), GTPGoColorEmpty, "English");
+    LogCapture log;
+    app.press(Qt::Key_P);
+    app.press(Qt::Key_P);
+    EXPECT_TRUE(app.control<QLabel>("InfoTextField")->text().contains(archive.path()));
+    app.click(app.control<QPushButton>("ResignButton")); // a second failure, logged only
+    EXPECT_EQ(std::ranges::count_if(log.lines, [](const auto& l) { return l.find("cannot be made") != l.npos; }), 2);
+    QFile::remove(archive.path());
+}
+
+// Save As and the board's keys act on the board only; there a double click
+// plays one stone and says nothing, the keys do what the controls do, and no
+// control keeps the focus that would let Space press it again.
+TEST(BoardKeys, theBoardsKeysDoWhatItsControlsDoAndADoubleClickPlaysOneStone)
 {
     App app;
-    const auto menuTitles = [&] { return titles(menuButtons(*app.screen<MainMenuViewController>())); };
-    const auto setup = [&] { return setupTexts(*app.screen<GameInfoViewController>()); };
-    const auto pass = [&] { return app.screen<BoardViewController>()->findChild<QPushButton*>("PassButton")->text(); };
-    const auto switchTo = [](const QString& language) {
-        Translations::install(language);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    };
-    for (const int language : {1, 0}) {
-        switchTo(kScreenTexts[language].language);
-        EXPECT_EQ(menuTitles(), kScreenTexts[language].menu);
-        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), language == 1 ? "Annuler" : "Cancel");
+    const QList<QAction*> actions = app.delegate.window()->findChildren<QAction*>();
+    QAction* saveAs = *std::ranges::find(actions, QKeySequence(Qt::CTRL | Qt::Key_S), &QAction::shortcut);
+    app.delegate.showGame(GTPGoGameInfo(0, 300), GTPGoColorEmpty, "English");
+    EXPECT_TRUE(saveAs->isEnabled());
+    const GTPGoGame& game = app.board()->GoGame();
+    QCoreApplication::processEvents(); // the board is laid out
+    app.doubleClick(app.board(), app.vertex(4, 4));
+    EXPECT_EQ(game.Turns().size(), 1u);
+    EXPECT_EQ(app.control<QLabel>("InfoTextField")->text(), "");
+    app.click(3, 3);
+    app.click(app.control<QCheckBox>("DemonstrationButton"));
+    for (const auto& [key, turn] : {std::pair {Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Home, 0},
+                                    {Qt::Key_End, 1}}) {
+        app.press(key);
+        EXPECT_EQ(game.getNodeToDisplay()->TurnNumber(), turn);
     }
-    app.click(app.screen<MainMenuViewController>()->TwoPlayersButton());
-    for (const int language : {1, 0}) {
-        switchTo(kScreenTexts[language].language);
-        EXPECT_EQ(setup(), kScreenTexts[language].setup);
+    app.click(app.control<QPushButton>("EndButton"));
+    EXPECT_EQ(qobject_cast<QAbstractButton*>(QApplication::focusWidget()), nullptr) << "Space would press it again";
+    app.press(Qt::Key_R); // review off, so that P passes: the game ends
+    app.press(Qt::Key_P);
+    app.press(Qt::Key_P);
+    QAction* takeBack = *std::ranges::find(actions, QKeySequence(QKeySequence::Undo), &QAction::shortcut);
+    for (const std::size_t turns : {3u, 2u, 1u, 0u}) { // first the pass that ended the game
+        EXPECT_TRUE(takeBack->isEnabled());
+        app.press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(game.Turns().size(), turns);
     }
-    app.click(app.screen<GameInfoViewController>()->PlayButton());
-    for (const char* language : {"Français", "English"}) {
-        switchTo(QString::fromUtf8(language));
-        EXPECT_EQ(pass(), BoardMessages::passTitle());
-    }
+    EXPECT_FALSE(takeBack->isEnabled());
+    app.press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(saveAs->isEnabled());
 }

@@ -2,9 +2,6 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -15,8 +12,6 @@ public:
     // Starts Xvfb on a free display number; isRunning() tells whether it came up.
     XvfbDisplay();
     ~XvfbDisplay();
-    XvfbDisplay(const XvfbDisplay&) = delete;
-    XvfbDisplay& operator=(const XvfbDisplay&) = delete;
 
     bool isRunning() const { return !m_display.isEmpty(); }
     // Why the server did not start.
@@ -30,9 +25,13 @@ public:
     std::optional<QByteArray> run(const QString& program, const QStringList& arguments) const;
     bool xdotool(const QStringList& arguments) const { return run("xdotool", arguments).has_value(); }
     // The window's content as the X server has it; a null image on failure.
-    QImage screenshot(const QString& windowId) const;
+    QImage screenshot(const QString& id) const
+    {
+        return QImage::fromData(run("import", {"-window", id, "png:-"}).value_or(""), "PNG");
+    }
 
 private:
+    static constexpr int TimeoutMs = 15000;
     QProcess m_server;
     QString m_display;
     QString m_failure;
