@@ -267,7 +267,7 @@ void AppDelegate::showShortcuts()
     QMessageBox::information(m_window.get(), tr("Keyboard Shortcuts"),
                              tr("P\tPass\nR\tReview on or off\nLeft, Right\tOne move back or forward in review\n"
                                 "Home, End\tFirst or last move in review\nCtrl+N\tNew game\nCtrl+O\tOpen a game\n"
-                                "Ctrl+S\tSave the game as\nCtrl+Q\tQuit"));
+                                "Ctrl+S\tSave the game as\nCtrl+Z\tTake back a move\nCtrl+Q\tQuit"));
 }
 
 void AppDelegate::showAbout()

@@ -85,6 +85,8 @@ while IFS= read -r -d '' f; do
     mkdir -p "$SRC/$(dirname "$f")" && cp "$f" "$SRC/$f"
   fi
 done < <(git ls-files -z)
+# A file gone from the tree goes from the copy too (the source globs would still build it).
+while IFS= read -r f; do rm -f "$SRC/$f"; done < <(comm -13 <(git ls-files | sort) <(cd "$SRC" && find . -path ./.git -prune -o -type f -printf '%P\n' | sort))
 if [ ! -f "$BUILD/build.ninja" ]; then
   cmake -S "$SRC" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHOSHI_BUILD_BENCHMARKS=OFF \
     >"$LOGS/configure.log" 2>&1 || { echo "mutants: configure failed, see $LOGS/configure.log" >&2; exit 1; }

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// The settings of one game. Every game is 9 x 9 with komi 0.
+// The settings of one game. Every game is 9 x 9, with komi 0 unless counted by area.
 class GTPGoGameInfo {
 public:
     // What the setup screen offers, and what remembered settings may hold.

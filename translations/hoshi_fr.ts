@@ -75,6 +75,7 @@ Home, End	First or last move in review
 Ctrl+N	New game
 Ctrl+O	Open a game
 Ctrl+S	Save the game as
+Ctrl+Z	Take back a move
 Ctrl+Q	Quit</source>
         <translation>P	Passer
 R	Revoir les coups ou revenir au jeu
@@ -83,6 +84,7 @@ Début, Fin	Premier ou dernier coup en revue
 Ctrl+N	Nouvelle partie
 Ctrl+O	Ouvrir une partie
 Ctrl+S	Enregistrer la partie sous
+Ctrl+Z	Reprendre un coup
 Ctrl+Q	Quitter</translation>
     </message>
     <message>
