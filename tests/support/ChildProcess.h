@@ -43,18 +43,32 @@ public:
     // Sends a command and returns its answer, up to the empty line that ends
     // it (what came before end of file otherwise). Never SIGPIPE: a child that
     // died must not kill the test.
-    std::string command(const std::string& line)
+    std::string command(const std::string& line) { return commands({line}).front(); }
+
+    // Sends the lines at once, then reads their answers: one round trip where
+    // the child writes each word apart. Keep a batch within the socket's buffers.
+    std::vector<std::string> commands(const std::vector<std::string>& lines)
     {
-        send(m_socket, (line + "\n").data(), line.size() + 1, MSG_NOSIGNAL);
-        char bytes[4096];
-        for (ssize_t got = 1; m_unread.find("\n\n") == std::string::npos && got > 0;) {
-            got = read(m_socket, bytes, sizeof bytes);
-            m_unread.append(bytes, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        std::string text;
+        for (const std::string& line : lines) {
+            text += line + "\n";
         }
-        const std::size_t end = m_unread.find("\n\n");
-        const std::string answer = m_unread.substr(0, end);
-        m_unread.erase(0, end == std::string::npos ? end : end + 2);
-        return answer;
+        send(m_socket, text.data(), text.size(), MSG_NOSIGNAL);
+        std::vector<std::string> answers;
+        char bytes[4096];
+        while (answers.size() < lines.size()) {
+            for (ssize_t got = 1; m_unread.find("\n\n") == std::string::npos && got > 0;) {
+                if (lines.size() > 1) {
+                    usleep(500); // lets a batch's answers gather: one read, not one for each word
+                }
+                got = read(m_socket, bytes, sizeof bytes);
+                m_unread.append(bytes, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+            }
+            const std::size_t end = m_unread.find("\n\n");
+            answers.push_back(m_unread.substr(0, end));
+            m_unread.erase(0, end == std::string::npos ? end : end + 2);
+        }
+        return answers;
     }
 
 private:
