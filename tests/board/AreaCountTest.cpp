@@ -15,6 +15,7 @@ TEST(AreaCount, theEnginesDeadStonesAreMarkedClicksToggleGroupsAndPassAccepts)
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.message() == eight && board.shown() == "X:C3,G7 O:E5 ~:C7"; }))
         << board.message().toStdString() << board.shown();
     EXPECT_EQ(board.text("BlackCapturedStonesTextField"), "1") << "a dead stone is a prisoner";
+    saveScreenshot(board, "board-marking");
     for (const auto& [click, message, shown] :
          {std::tuple {"C7", nine, "X:C3,G7 O:C7,E5"}, {"E5", eight, "X:C3,G7 O:C7 ~:E5"}, {"E5", nine, "X:C3,G7 O:C7,E5"},
           {"D9", nine, "X:C3,G7 O:C7,E5"}, {"C7", eight, "X:C3,G7 O:E5 ~:C7"},

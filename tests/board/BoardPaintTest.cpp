@@ -62,8 +62,11 @@ TEST(BoardPaint, woodGridLabelsStarPointsShadedStonesTheHoverStoneAndWhereClicks
     };
     EXPECT_EQ(hoverAt(6.3, 2.8), "X:B2 O:H8 ~:G4 @H8");
     EXPECT_EQ(hoverAt(6.5, 2.5), "X:B2 O:H8 ~:H4 @H8") << "half-way goes to the next line";
-    EXPECT_EQ(hoverAt(1.1, 1), "X:B2 O:H8 @H8") << "not over a stone";
+    EXPECT_EQ(hoverAt(7.1, 6.9), "X:B2 O:H8 @H8") << "not over a stone";
     EXPECT_EQ(hoverAt(9.6, 4), "X:B2 O:H8 @H8") << "not outside the board";
+    QMouseEvent edge(QEvent::MouseButtonPress, QPointF(line(-0.5), 600 - line(2)), {}, Qt::LeftButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(board.view.get(), &edge);
+    EXPECT_EQ(board.shown() + board.message().toStdString(), "X:B2 O:H8 @H8") << "nor on its edge, half a line out";
     QTest::mouseClick(board.view.get(), Qt::LeftButton, {}, QPointF(line(9.6), 300).toPoint());
     QTest::mouseClick(board.view.get(), Qt::RightButton, {}, board.at("E5"));
     EXPECT_EQ(board.shown(), "X:B2 O:H8 @H8") << "nor a stone played outside the board or with the right button";

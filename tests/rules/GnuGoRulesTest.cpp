@@ -52,51 +52,38 @@ std::string reviewGame(GTPGoGame& game, const std::vector<GTPGoBoard::StoneMap>&
     return "";
 }
 
-// GNU Go's part of a game, sent in one go at its end: each line with the answer
-// it must get (for a list of stones, its vertices sorted) and what it checks.
-struct Script {
-    std::vector<std::string> lines, answers, checks;
+// GNU Go's part of a game, sent in one go at its end: each line with the answer it must get.
+using Script = std::vector<std::pair<std::string, std::string>>;
 
-    void expect(const std::string& line, const std::string& answer, const std::string& check)
-    {
-        lines.push_back(line), answers.push_back(answer), checks.push_back(check);
-    }
-    void expectPosition(const GTPGoBoard::StoneMap& stones, const std::string& check)
-    {
-        for (const GTPGoColor color : {GTPGoColorBlack, GTPGoColorWhite}) {
-            std::set<std::string> vertices;
-            for (const auto& [point, stone] : stones) {
-                stone == color ? (void)vertices.insert(vertex(point)) : (void)0;
-            }
-            expect(GnuGoSession::kListStones[color], sorted(vertices), check);
+// The lines that list the stones, answered as GNU Go lists them: from the top row, each from A.
+void expectPosition(Script& script, const GTPGoBoard::StoneMap& stones)
+{
+    for (const GTPGoColor color : {GTPGoColorBlack, GTPGoColorWhite}) {
+        std::string answer = "=";
+        for (std::int32_t at = 0; at < 81; ++at) {
+            const GTPGoPoint point(at % 9 + 1, 9 - at / 9);
+            answer += stones.contains(point) && stones.at(point) == color ? " " + vertex(point) : "";
         }
+        script.emplace_back(GnuGoSession::kListStones[color], answer.size() > 1 ? answer : "= ");
     }
-    static std::string sorted(const std::set<std::string>& vertices)
-    {
-        std::string text;
-        std::ranges::for_each(vertices, [&](const std::string& v) { text += v + " "; });
-        return text;
-    }
-    // "" when every answer is the one expected, else what it checked.
-    std::string run(GnuGoSession& gnugo) const
-    {
-        const std::vector<std::string> got = gnugo.commands(lines);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if ((lines[i].starts_with("list_stones") ? sorted(vertexSet(got[i])) : got[i]) != answers[i]) {
-                return checks[i] + " (GNU Go: " + got[i] + ")";
-            }
-        }
-        return "";
-    }
-};
+}
+
+// "" when GNU Go answers every line of the script as expected, else the first line it does not.
+std::string disagreement(GnuGoSession& gnugo, const Script& script)
+{
+    std::vector<std::string> lines;
+    std::ranges::transform(script, std::back_inserter(lines), [](const auto& line) { return line.first; });
+    const std::vector<std::string> answers = gnugo.commands(lines);
+    const auto [line, answer] = std::ranges::mismatch(script, answers, {}, [](const auto& l) { return l.second; });
+    return line == script.end() ? "" : "line " + std::to_string(line - script.begin()) + " " + line->first + ": " + *answer;
+}
 
 // Plays one seeded random game through playMove, now and then taking one or
 // two moves back (GNU Go undoes them too); "" while GNU Go agrees with every
 // attempt, else the disagreement. Collects the codes met.
 std::string refereeGame(GnuGoSession& gnugo, std::uint32_t seed, std::set<GTPGoMoveMessage>& codes)
 {
-    Script script;
-    script.expect("clear_board", "= ", "a new game");
+    Script script = {{"clear_board", "= "}};
     GTPGoGame game = gameOn({});
     RandomMoveDrawer drawer(seed);
     std::vector<GTPGoBoard::StoneMap> positions;
@@ -104,10 +91,9 @@ std::string refereeGame(GnuGoSession& gnugo, std::uint32_t seed, std::set<GTPGoM
         const GTPGoMove move = drawer.draw(game);
         GTPGoMoveMessage message = GTPGoMessageNone;
         const bool accepted = game.playMove(move, message);
-        const std::string at = "attempt " + std::to_string(attempt) + ": " + moveText(move);
         // GNU Go plays what was accepted (a refusal would be "? illegal move") and finds the rest illegal.
         if (accepted || !move.IsPass()) {
-            script.expect((accepted ? "play " : "is_legal ") + moveText(move), accepted ? "= " : "= 0", at);
+            script.emplace_back((accepted ? "play " : "is_legal ") + moveText(move), accepted ? "= " : "= 0");
         }
         codes.insert(message);
         if (!accepted) {
@@ -115,17 +101,17 @@ std::string refereeGame(GnuGoSession& gnugo, std::uint32_t seed, std::set<GTPGoM
         }
         positions.push_back(game.Board().Stones());
         for (int back = attempt % 7 == 3 ? 1 + attempt % 2 : 0; back > 0 && game.takeBack(); --back) {
-            script.expect("undo", "= ", at + ", taken back");
+            script.emplace_back("undo", "= ");
             positions.pop_back();
             if (!sameAsReplay(game)) {
-                return at + ": a take back differs from the replay";
+                return "attempt " + std::to_string(attempt) + ": a take back differs from the replay";
             }
-            script.expectPosition(game.Board().Stones(), at + ": GNU Go's undo gives another position");
+            expectPosition(script, game.Board().Stones());
         }
     }
-    script.expectPosition(game.Board().Stones(), "the final positions differ");
-    const std::string disagreement = script.run(gnugo);
-    return disagreement.empty() ? reviewGame(game, positions, seed) : disagreement;
+    expectPosition(script, game.Board().Stones());
+    const std::string disagrees = disagreement(gnugo, script);
+    return disagrees.empty() ? reviewGame(game, positions, seed) : disagrees;
 }
 
 // GNU Go plays one seeded game against itself to two passes under Chinese

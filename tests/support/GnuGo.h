@@ -44,21 +44,17 @@ public:
         EXPECT_EQ(command("boardsize 9"), "= ") << kGnuGoPath << " is needed (Debian package gnugo)";
     }
 
-    // The commands that list GNU Go's stones, and the stones their answers give, as our board holds them.
+    // The lines that list GNU Go's stones, by colour.
     static constexpr std::array<const char*, 2> kListStones = {"list_stones black", "list_stones white"};
-    static GTPGoBoard::StoneMap stones(const std::string& black, const std::string& white)
+    // The stones on GNU Go's board, as our board holds them.
+    GTPGoBoard::StoneMap position()
     {
         GTPGoBoard::StoneMap stones;
         for (const GTPGoColor color : {GTPGoColorBlack, GTPGoColorWhite}) {
-            for (const std::string& word : vertexSet(color == GTPGoColorBlack ? black : white)) {
+            for (const std::string& word : vertexSet(command(kListStones[color]))) {
                 stones[pointOf(word)] = static_cast<std::int32_t>(color);
             }
         }
         return stones;
-    }
-    GTPGoBoard::StoneMap position()
-    {
-        const auto answers = commands({kListStones.begin(), kListStones.end()});
-        return stones(answers[0], answers[1]);
     }
 };
