@@ -9,6 +9,7 @@
 #include "board/BoardView.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ExpectedGtp.h"
+#include "tests/support/FakeEngineRecord.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/QtPrinters.h"
 #include "translations/Translations.h"
@@ -71,11 +72,7 @@ struct App {
             QCoreApplication::processEvents();
         }
     }
-    QStringList received() const
-    {
-        QFile file(dir.filePath("engine.txt"));
-        return file.open(QIODevice::ReadOnly) ? QString(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
-    }
+    QStringList received() const { return fakeEngineRecord(dir.filePath("engine.txt")); }
 
     bool fresh;
     QTemporaryDir dir;

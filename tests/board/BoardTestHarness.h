@@ -6,6 +6,7 @@
 #include "board/BoardMessages.h"
 #include "board/BoardView.h"
 #include "tests/support/ExpectedGtp.h"
+#include "tests/support/FakeEngineRecord.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/QtPrinters.h"
 #include "translations/Translations.h"
@@ -116,13 +117,7 @@ public:
     }
 
     // Lines the engine received, all of them or after the start lines.
-    QStringList lines() const
-    {
-        QFile file(m_Dir.filePath("engine.log"));
-        QStringList lines = QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()).split('\n');
-        lines.removeLast(); // after the last line feed
-        return lines;
-    }
+    QStringList lines() const { return fakeEngineRecord(m_Dir.filePath("engine.log")); }
     QStringList sent() const { return lines().mid(m_StartLines); }
 
     QImage render() const { return view->grab().toImage(); }

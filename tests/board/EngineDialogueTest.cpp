@@ -92,7 +92,7 @@ TEST(EngineDialogue, whileItThinksClicksAndTakeBackAreIgnoredAndInReviewItsAnswe
     EXPECT_EQ(board.shown(), "X:C3,D4 O:E5,F6 @F6") << "the engine's pass does not move the ring off the reviewed move";
 }
 
-TEST(EngineDialogue, theClocksShowEachSidesTimeAndTheEngineLosesOnTimeWithoutItsLateAnswer)
+TEST(EngineDialogue, theClocksShowEachSidesTimeAndTheEngineLosesOnTimeEvenInReviewWithoutItsLateAnswer)
 {
     // The engine's first period is the default 30 s, the next ones 5 s; the player has no clock.
     BoardUnderTest board({GTPGoColorBlack, {"E5", "F6"}, kFrench, 0, {}, 0});
@@ -106,12 +106,12 @@ TEST(EngineDialogue, theClocksShowEachSidesTimeAndTheEngineLosesOnTimeWithoutIts
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.game().Turns().size() == 2; }));
     EXPECT_EQ(board.text("WhiteTimeTextField"), "00:05") << "when a turn ends, a new period";
     EXPECT_EQ(board.text("BlackTimeTextField"), "--:--");
-    board.play({"D4"}, false);
+    board.play({"D4", "review"}, false); // review stops no clock
     EXPECT_EQ(tick(4.5), "00:00");
     EXPECT_FALSE(board.game().IsGameOver());
     tick(1.6);
     EXPECT_TRUE(board.game().IsGameOver());
     EXPECT_EQ(board.message(), BoardMessages(kEngineName).engineLostOnTime());
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.log.contains("F6"); }));
-    EXPECT_EQ(board.play({"review", "review"}), "X:C3,D4 O:E5 @D4") << "the late answer is not played, nor counted";
+    EXPECT_EQ(board.play({"review"}), "X:C3,D4 O:E5 @D4") << "the late answer is not played, nor counted";
 }

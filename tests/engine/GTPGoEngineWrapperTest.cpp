@@ -1,13 +1,13 @@
 #include "engine/GTPEngineReaper.h"
 #include "engine/GTPGoEngineWrapper.h"
 #include "tests/support/ExpectedGtp.h"
+#include "tests/support/FakeEngineRecord.h"
 #include "tests/support/GnuGo.h"
 #include "tests/support/LogCapture.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fstream>
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -38,11 +38,8 @@ struct WrapperUnderTest {
     // Every line the fake engine received so far, exactly.
     Lines received() const
     {
-        std::ifstream file(dir.filePath("r").toStdString(), std::ios::binary);
         Lines lines;
-        for (std::string line; std::getline(file, line);) {
-            lines.push_back(line);
-        }
+        std::ranges::transform(fakeEngineRecord(dir.filePath("r")), std::back_inserter(lines), &QString::toStdString);
         return lines;
     }
 

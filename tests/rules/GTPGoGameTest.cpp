@@ -82,29 +82,3 @@ TEST(GTPGoGame, two_passes_in_a_row_end_the_game_with_the_count_and_a_take_back_
     EXPECT_EQ(end(), std::tuple(kOk, false, GTPGoGameEnd::None, GTPGoColorEmpty, GTPGoColorBlack, 4u, 1,
                                 GTPGoColorEmpty, 0.0, 0.0, 0.0, true));
 }
-
-// Review may begin before the first move: the engine's answer then arrives
-// during it, and is shown; the clock runs on, charging the side to move.
-TEST(GTPGoGame, the_side_to_move_is_charged_even_in_review_and_a_loss_on_time_ends_the_game)
-{
-    double now = 100;
-    GTPGoGameInfo info(0, 0); // periods of 30 s and, here, two moves
-    info.TimeSettings().setNumberOfMovesPerByoYomi(2);
-    GTPGoGame game(info, [&now] { return now; });
-    Points removals;
-    std::vector<GTPGoMove> additions;
-    game.setPause(true);
-    game.getBoardModifications(removals, additions, -1);
-    now += 4;
-    ASSERT_EQ(play(game, black(5, 5)), kOk);
-    game.getBoardModifications(removals, additions, 1);
-    EXPECT_EQ(std::tuple(removals, additions, game.CurrentNode()),
-              std::tuple(Points(), std::vector{black(5, 5)}, game.Turns()[0].get()));
-    game.setCurrentTurn(0); // a record out of step with its turns takes no move
-    EXPECT_EQ(play(game, white(4, 4)), GTPGoMessageNotAtEnd);
-    now += 31;
-    EXPECT_TRUE(game.updateClock());
-    EXPECT_EQ(std::tuple(game.IsGameOver(), game.End(), game.Winner(), game.Result().has_value(),
-                         game.Clock().BlackTime().ByoYomi(), game.Clock().WhiteTime().ByoYomi()),
-              std::tuple(true, GTPGoGameEnd::Time, GTPGoColorBlack, false, 26.0, -1.0));
-}
