@@ -155,20 +155,22 @@ TEST(Screens, theMenuStartsInAFixedWindowAndEveryScreenSpeaksTheChosenLanguage)
     EXPECT_EQ(app.received(), startLines + QStringList {"quit"}) << "its start, then only its farewell";
 }
 
-// The setup opens at no stones and five minutes, the next time at what was
-// played last, in the language chosen last, and at the defaults when the
-// settings hold nonsense; Play takes the numbers at the sliders' ends.
+// The setup opens at no stones, five minutes and GNU Go's level 1, the next time
+// at what was played last, in the language chosen last, and at the defaults when
+// the settings hold nonsense; Play takes the numbers at the sliders' ends, and
+// the level goes on GNU Go's command line and in the title. Two players have no level.
 TEST(Screens, theSetupTakesTheNumbersAtTheSlidersEndsAndTheyComeBackUnlessTheSettingsHoldNonsense)
 {
     const struct {
         QByteArray profile; // empty: as the last run left it
-        QString language, opened; // of the menu; the setup's stones and minutes
+        QString language, opened; // of the menu; the setup's stones, minutes and level
         Qt::Key end;
+        int colour = 0; // the menu's button: Black, or two players
     } runs[] = {
-        {"", "English", "0 5", Qt::Key_End},
-        {"", "Français", "9 15", Qt::Key_Home},
-        {"language=Klingon\nhandicap=12\nminutes=abc\n", "English", "0 5", Qt::Key_End},
-        {QByteArray("\xff\xfe\x00garbage[[[=\n", 16), "English", "0 5", Qt::Key_Home},
+        {"", "English", "0 5 1", Qt::Key_End},
+        {"", "Français", "9 15 10", Qt::Key_Home},
+        {"language=Klingon\nhandicap=12\nminutes=abc\nlevel=11\n", "English", "0 5 1", Qt::Key_End},
+        {QByteArray("\xff\xfe\x00garbage[[[=\n", 16), "English", "0 5", Qt::Key_Home, 2},
     };
     for (const auto& run : runs) {
         SCOPED_TRACE(&run - runs);
@@ -176,23 +178,34 @@ TEST(Screens, theSetupTakesTheNumbersAtTheSlidersEndsAndTheyComeBackUnlessTheSet
         ASSERT_TRUE(run.profile.isEmpty() || (profile.open(QIODevice::WriteOnly) && profile.write(run.profile) > 0));
         profile.close();
         App app(&run == runs);
+        qunsetenv("HOSHI_ENGINE"); // GNU Go, which takes a level
         EXPECT_EQ(app.screen<MainMenuViewController>()->LanguagesButton()->currentText(), run.language);
         app.screen<MainMenuViewController>()->LanguagesButton()->setCurrentIndex(1);
-        app.click(app.menuButtons().at(2));
+        app.click(app.menuButtons().at(run.colour));
         const auto* setup = app.screen<GameInfoViewController>();
-        const auto numbers = [&] { return setup->NumberHandicapStones()->text() + " " + setup->Time()->text(); };
+        const auto numbers = [&] {
+            const QString level = " " + QString::number(setup->LevelSlider()->value());
+            return setup->NumberHandicapStones()->text() + " " + setup->Time()->text()
+                + (setup->LevelSlider()->isVisibleTo(setup) ? level : "");
+        };
         EXPECT_EQ(numbers(), run.opened);
         const bool top = run.end == Qt::Key_End;
-        QTest::keyClick(setup->HandicapSlider(), run.end);
-        QTest::keyClick(setup->TimeSlider(), run.end);
-        EXPECT_EQ(numbers(), top ? "9 15" : "0 0");
+        for (QSlider* slider : {setup->HandicapSlider(), setup->TimeSlider(), setup->LevelSlider()}) {
+            QTest::keyClick(slider, run.end);
+        }
+        const QString level = run.colour == 0 ? QString(top ? "10" : "1") : QString();
+        EXPECT_EQ(numbers(), QString(top ? "9 15 " : "0 0 ").append(level).trimmed());
         // By the minute, and no board key takes the arrows here.
         QTest::keyClick(setup->TimeSlider(), top ? Qt::Key_Left : Qt::Key_Right);
-        EXPECT_EQ(numbers(), top ? "9 14" : "0 1");
+        EXPECT_TRUE(numbers().startsWith(top ? "9 14" : "0 1"));
         QTest::keyClick(setup->TimeSlider(), run.end);
         app.click(setup->PlayButton());
         EXPECT_EQ(app.screen<BoardViewController>()->GameInfo().TimeSettings().MainTime(), top ? 900.0 : 0.0);
         EXPECT_EQ(app.board()->GoGame().Board().Stones().size(), top ? 9u : 0u);
+        const auto* engine = app.board()->findChild<QProcess*>();
+        EXPECT_EQ(engine ? engine->arguments().mid(4).join(' ') : "", level.isEmpty() ? "" : "--level " + level);
+        EXPECT_EQ(app.delegate.window()->windowTitle(),
+                  level.isEmpty() ? "hoshi" : "hoshi — " + AppDelegate::tr("%1, level %2").arg("GNU Go", level));
     }
 }
 
@@ -232,11 +245,11 @@ TEST(KeptGames, aGameIsWrittenWhenItEndsOrIsLeftOpensAgainAndAFailureIsShownAndL
     ASSERT_EQ(files.size(), 4) << files.join(' ').toStdString();
     for (int i = 0; i < 4; ++i) {
         QString problem;
-        const SGFGameRecord record = GameArchive::read(archive.filePath(files.at(i)), problem).Record.value();
-        EXPECT_EQ(record.Result, games[i + 1].result);
-        EXPECT_EQ(record.BlackName + " " + record.WhiteName, games[i + 1].players);
-        EXPECT_EQ(record.Date, QDate::currentDate().toString(Qt::ISODate).toStdString());
-        EXPECT_EQ(record.Moves.size(), games[i + 1].kept) << "both final passes are in the file";
+        const SGFGameRecord r = GameArchive::read(archive.filePath(files.at(i)), problem).Record.value();
+        // Both final passes are in the file.
+        EXPECT_EQ(std::tuple(r.Result, r.BlackName + " " + r.WhiteName, r.Date, r.Moves.size()),
+                  std::tuple(games[i + 1].result, games[i + 1].players,
+                             QDate::currentDate().toString(Qt::ISODate).toStdString(), games[i + 1].kept));
     }
     EXPECT_TRUE(QRegularExpression(R"(^\d{4}-\d\d-\d\dT\d\d-\d\d-\d\d(-\d)?\.sgf$)").match(files.at(0)).hasMatch());
 
