@@ -26,11 +26,14 @@ TEST(AreaCount, theEnginesDeadStonesAreMarkedClicksToggleGroupsAndPassAccepts)
     EXPECT_EQ(board.sent().mid(9), QStringList({"known_command final_status_list", "final_status_list dead"}));
 }
 
-TEST(AreaCount, twoPlayersMarkFromNothingWithTheKomiOfAHandicapGame)
+TEST(AreaCount, twoPlayersMarkFromNothingWithTheKomiOfAHandicapGameAndMayResign)
 {
     // Komi 0.5 with a handicap: Black's C3 and G7 against White's E5.
     BoardUnderTest board({GTPGoColorEmpty, {}, kEnglish, 2, {}, 300, GTPGoCounting::Area});
     board.play({"E5", "pass", "pass"});
     EXPECT_EQ(board.message(), BoardMessages::marking(1.5, 2));
     EXPECT_EQ(board.shown(), "X:C3,G7 O:E5");
+    QSignalSpy resigned(board.view.get(), &BoardView::ResignRequested);
+    board.press("ResignButton");
+    EXPECT_EQ(resigned.count(), 1) << "Resign leaves during marking";
 }
