@@ -136,10 +136,7 @@ void BoardView::showGameSoFar()
         return;
     }
     if (m_GoGame->End() == GTPGoGameEnd::TwoPasses && m_GoGame->Result()) {
-        const GTPGoGameResult& result = *m_GoGame->Result();
-        showMessage([white = result.WhiteScore(), black = result.BlackScore()] {
-            return BoardMessages::score(white, black);
-        });
+        showScore();
     }
     // A finished game is there to be looked through.
     m_DemonstrationButton->setChecked(true);

@@ -129,6 +129,8 @@ private:
     void setPrisoners();
     // When a turn ends both fields show their side's time, the new period included.
     void refreshClockFields();
+    // The record's score in the message area; setScore also numbers the stones and announces the end.
+    void showScore();
     void setScore();
     void showMessage(std::function<QString()> text);
     void retranslate();

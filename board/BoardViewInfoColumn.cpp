@@ -218,11 +218,16 @@ void BoardView::refreshClockFields()
     m_WhiteTimeTextField->setText(clockText(clock, GTPGoColorWhite));
 }
 
-void BoardView::setScore()
+void BoardView::showScore()
 {
     // The record's result: the stones counted, or the area with the dead stones marked.
     const GTPGoGameResult& result = *m_GoGame->Result();
     showMessage([white = result.WhiteScore(), black = result.BlackScore()] { return BoardMessages::score(white, black); });
+}
+
+void BoardView::setScore()
+{
+    showScore();
     m_DisplayCount = true;
     update();
     emit GameEnded();

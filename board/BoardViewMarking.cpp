@@ -68,18 +68,18 @@ std::vector<GTPGoPoint> BoardView::deadStones() const
 
 void BoardView::showMarkedCount()
 {
-    double whiteScore = 0;
-    double blackScore = 0;
-    m_GoGame->areaCount(deadStones(), whiteScore, blackScore);
     // The record's result follows the marks, so a game left now is kept with this count.
     m_GoGame->acceptAreaCount(deadStones());
-    showMessage([whiteScore, blackScore] { return BoardMessages::marking(whiteScore, blackScore); });
+    const GTPGoGameResult& result = *m_GoGame->Result();
+    showMessage([white = result.WhiteScore(), black = result.BlackScore()] {
+        return BoardMessages::marking(white, black);
+    });
 }
 
 void BoardView::acceptCount()
 {
+    // The record already holds the count of these marks.
     m_IsMarking = false;
-    m_GoGame->acceptAreaCount(deadStones());
     // The dead stones are the other side's prisoners now, and off the board.
     showChanges(deadStones(), {});
     setScore();

@@ -67,16 +67,11 @@ bool GTPGoGame::playMove(const GTPGoMove& move, GTPGoMoveMessage& message)
     return true;
 }
 
-void GTPGoGame::areaCount(const std::vector<GTPGoPoint>& deadStones, double& whiteScore, double& blackScore) const
-{
-    areaCounting(m_Board, deadStones, static_cast<double>(m_GameInfo.Komi()), whiteScore, blackScore);
-}
-
 void GTPGoGame::acceptAreaCount(const std::vector<GTPGoPoint>& deadStones)
 {
     double whiteScore = 0;
     double blackScore = 0;
-    areaCount(deadStones, whiteScore, blackScore);
+    areaCounting(m_Board, deadStones, static_cast<double>(m_GameInfo.Komi()), whiteScore, blackScore);
     setResultOf(whiteScore, blackScore);
 }
 

@@ -39,9 +39,8 @@ public:
     // Stones on the board; White's score includes komi.
     void velkCounting(double& whiteScore, double& blackScore) const;
     std::int32_t getNumberOfCapturedStones(GTPGoColor color) const;
-    // Area count of the board with these dead stones taken off; White's score includes komi.
-    void areaCount(const std::vector<GTPGoPoint>& deadStones, double& whiteScore, double& blackScore) const;
-    // After two passes in an area-counted game: the result is that of the area count.
+    // After two passes in an area-counted game: the result is the area count of the
+    // board with these dead stones taken off; White's score includes komi.
     void acceptAreaCount(const std::vector<GTPGoPoint>& deadStones);
     // Moves CurrentNode by up to step turns and lists what changes on the shown
     // board: points to clear and stones to place, never sharing a point.
