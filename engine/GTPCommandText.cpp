@@ -1,10 +1,10 @@
 #include "GTPCommandText.h"
 
 #include "rules/Log.h"
+#include "rules/NumberText.h"
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 std::string GTPCommandText::colorLetter(GTPGoColor color)
@@ -53,9 +53,7 @@ std::string GTPCommandText::clearBoard()
 
 std::string GTPCommandText::komi(double komi)
 {
-    std::array<char, 64> text{};
-    std::snprintf(text.data(), text.size(), "komi %.1f", komi);
-    return text.data();
+    return "komi " + fixedDecimal(komi, 1);
 }
 
 std::string GTPCommandText::timeSettings(double mainTime, double byoYomi, std::int32_t movesPerByoYomi)

@@ -9,7 +9,7 @@ HOSHI_PACKAGES=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   appstream desktop-file-utils lintian
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  gnugo fonts-liberation
+  gnugo fonts-liberation locales
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
 )

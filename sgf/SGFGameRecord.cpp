@@ -1,6 +1,7 @@
 #include "SGFGameRecord.h"
 
-#include <cstdio>
+#include "rules/NumberText.h"
+
 #include <utility>
 
 std::string SGFGameRecord::hoshiApplication()
@@ -32,9 +33,7 @@ std::string SGFGameRecord::resultText(const GTPGoGame& game)
         if (game.Winner() == GTPGoColorEmpty || !game.Result()) {
             return "0";
         }
-        char margin[32];
-        std::snprintf(margin, sizeof margin, "%.1f", game.Result()->Score());
-        return winner + margin;
+        return winner + fixedDecimal(game.Result()->Score(), 1);
     }
     case GTPGoGameEnd::Resignation:
         return winner + "R";
