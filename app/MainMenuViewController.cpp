@@ -1,6 +1,6 @@
 #include "MainMenuViewController.h"
 
-#include "engine/GTPEngineCommand.h"
+#include "engine/EngineDisplayName.h"
 #include "translations/Translations.h"
 #include "ui_MainMenuView.h"
 
@@ -49,7 +49,7 @@ void MainMenuViewController::setButtons()
 
 void MainMenuViewController::retranslate()
 {
-    const QString engine = QString::fromStdString(engineName());
+    const QString engine = engineDisplayName();
     m_ui->WhitePachiButton->setText(tr("Play against %1 as White").arg(engine));
     m_ui->BlackPachiButton->setText(tr("Play against %1 as Black").arg(engine));
     m_ui->TwoPlayersButton->setText(tr("Play against another player"));

@@ -5,7 +5,7 @@
 #include "BoardView.h"
 
 #include "board/BoardMessages.h"
-#include "engine/GTPEngineCommand.h"
+#include "engine/EngineDisplayName.h"
 #include "rules/Log.h"
 
 #include <QLabel>
@@ -17,6 +17,14 @@ void BoardView::showMessage(std::function<QString()> text)
     // Kept as a way to make the text, so that a change of language retranslates it.
     m_Message = std::move(text);
     m_InfoTextField->setText(m_Message ? m_Message() : QString());
+}
+
+void BoardView::showNotice(std::function<QString()> text)
+{
+    showMessage([shown = m_Message, text = std::move(text)] {
+        const QString before = shown ? shown() : QString();
+        return before.isEmpty() ? text() : before + QStringLiteral("\n\n") + text();
+    });
 }
 
 void BoardView::showChanges(const std::vector<GTPGoPoint>& removals, const std::vector<GTPGoMove>& additions)
@@ -33,8 +41,8 @@ void BoardView::showChanges(const std::vector<GTPGoPoint>& removals, const std::
 void BoardView::startPachi()
 {
     const std::optional<GTPEngineCommand> engine = locateEngine(m_GameInfo.Level());
-    m_EngineName = QString::fromStdString(engine ? engine->Name : engineName());
-    m_GTPEngine = new GTPGoEngineWrapper(QStringLiteral("Pachi UTC"), engine, this);
+    m_EngineName = engineDisplayName(engine ? engine->Name : engineName());
+    m_GTPEngine = new GTPGoEngineWrapper(m_EngineName, engine, this);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasPlayed, this, &BoardView::engineHasPlayed);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasResigned, this, &BoardView::engineHasResigned);
     connect(m_GTPEngine, &GTPGoEngineWrapper::EngineFailed, this, &BoardView::engineFailed);

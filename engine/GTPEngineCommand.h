@@ -17,7 +17,8 @@ struct GTPEngineCommand {
 
 // The name of the engine that a new game would start: "Pachi", "GNU Go",
 // HOSHI_ENGINE_NAME or the file name of HOSHI_ENGINE's program. GNU Go, whom
-// the player is told to install, when none can be started.
+// the player is told to install, when none can be started; "" when
+// HOSHI_ENGINE is no command line and HOSHI_ENGINE_NAME is not set.
 std::string engineName();
 
 // The first engine that can be started: the command line in HOSHI_ENGINE (split

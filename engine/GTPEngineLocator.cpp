@@ -53,6 +53,18 @@ std::optional<GTPEngineCommand> GTPEngineLocator::locate(std::int32_t level) con
     return std::nullopt;
 }
 
+std::string GTPEngineLocator::name() const
+{
+    if (const auto engine = locate()) {
+        return engine->Name;
+    }
+    const auto line = m_Environment("HOSHI_ENGINE");
+    if (!line || ShellWords::split(*line)) {
+        return GnuGoName;
+    }
+    return m_Environment("HOSHI_ENGINE_NAME").value_or("");
+}
+
 std::optional<std::string> GTPEngineLocator::findGnuGo() const
 {
     // Only gnugo is looked up on the PATH: Debian's "pachi" there is a platform game.
@@ -81,6 +93,5 @@ std::optional<GTPEngineCommand> locateEngine(std::int32_t level)
 
 std::string engineName()
 {
-    const auto engine = locateEngine();
-    return engine ? engine->Name : GTPEngineLocator::GnuGoName;
+    return GTPEngineLocator().name();
 }

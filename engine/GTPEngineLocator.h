@@ -24,6 +24,10 @@ public:
 
     // With a level of 1 or more, GNU Go is asked to play at that strength.
     std::optional<GTPEngineCommand> locate(std::int32_t level = 0) const;
+    // What the player knows the engine of a new game by, even one that cannot
+    // start: HOSHI_ENGINE_NAME or the program's file name, "" when HOSHI_ENGINE
+    // cannot even be read; GNU Go, the one to install, when nothing is found.
+    std::string name() const;
 
 private:
     std::optional<std::string> findGnuGo() const;

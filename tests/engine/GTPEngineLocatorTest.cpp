@@ -6,13 +6,24 @@
 #include <map>
 #include <set>
 
+using Environment = std::map<std::string, std::string>;
+
+// A locator that sees this environment and these executable files only.
+GTPEngineLocator locatorIn(const Environment& environment, const std::set<std::string>& executables)
+{
+    return GTPEngineLocator(
+        [environment](const std::string& variable) {
+            return environment.contains(variable) ? std::optional(environment.at(variable)) : std::nullopt;
+        },
+        [executables](const std::string& file) { return executables.contains(file); });
+}
+
 // Each row once met a fault: the environment, the executable files, then the
 // engine found (program "" for none), its arguments and the name the player knows it by.
 TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_a_pachi_on_the_path)
 {
     using Words = std::vector<std::string>;
     const Words gnugoArgs = {"--mode", "gtp", "--never-resign", "--capture-all-dead"};
-    using Environment = std::map<std::string, std::string>;
     const std::tuple<Environment, std::set<std::string>, std::string, Words, std::string> rows[] = {
         // Words as a shell splits them, without expanding anything; the name is the program's file name.
         {{{"HOSHI_ENGINE", " \t'/opt/my engine/bin' \"a b\"\tc\\ d x\"y\"'z' \"q\\\"\\$\\n\" '' $HOME * "},
@@ -40,11 +51,7 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
         return std::tuple(command.Program, command.Arguments, command.Name, command.TakesLevel);
     };
     for (const auto& [environment, executables, program, arguments, name] : rows) {
-        const GTPEngineLocator locator(
-            [&](const std::string& variable) {
-                return environment.contains(variable) ? std::optional(environment.at(variable)) : std::nullopt;
-            },
-            [&](const std::string& file) { return executables.count(file) > 0; });
+        const GTPEngineLocator locator = locatorIn(environment, executables);
         // A level reaches GNU Go's command line only; the others start as found.
         const bool gnuGo = name == "GNU Go";
         Words atLevel = arguments;
@@ -52,5 +59,17 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
         const std::string trace = ::testing::PrintToString(environment);
         EXPECT_EQ(fields(locator.locate()), std::tuple(program, arguments, name, gnuGo)) << trace;
         EXPECT_EQ(fields(locator.locate(3)), std::tuple(program, gnuGo ? atLevel : arguments, name, gnuGo)) << trace;
+        if (!program.empty()) {
+            EXPECT_EQ(locator.name(), name) << trace;
+        }
+    }
+    // Where nothing starts, the menu still names what the player asked for, or GNU Go to install.
+    const std::pair<Environment, std::string> unstarted[] = {
+        {{{"HOSHI_ENGINE", "'unclosed"}}, ""},
+        {{{"HOSHI_ENGINE", "'unclosed"}, {"HOSHI_ENGINE_NAME", "KataGo"}}, "KataGo"},
+        {{{"PATH", "/usr/bin"}}, "GNU Go"},
+    };
+    for (const auto& [environment, called] : unstarted) {
+        EXPECT_EQ(locatorIn(environment, {}).name(), called) << ::testing::PrintToString(environment);
     }
 }
