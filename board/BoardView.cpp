@@ -1,6 +1,7 @@
 #include "BoardView.h"
 
 #include "rules/Log.h"
+#include "rules/NumberText.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 // The border before the grid is known; recomputed from the grid afterwards.
@@ -232,14 +232,13 @@ void BoardView::mousePressEvent(QMouseEvent* event)
         playMove(location);
     }
     update();
-    char line[64];
-    std::snprintf(line, sizeof line, "Mouse location: %f %f", location.x(), location.y());
-    Log::write(line);
+    Log::write("Mouse location: " + fixedDecimal(location.x(), 6) + " " + fixedDecimal(location.y(), 6));
 }
 
-void BoardView::mouseDoubleClickEvent(QMouseEvent* /*event*/)
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The first click of the two has played already; Qt would make the second a press again.
+    // Qt makes the second press of a double click this event: it is a click on the board all the same.
+    mousePressEvent(event);
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)

@@ -58,8 +58,8 @@ public:
     const GTPGoGame& GoGame() const { return *m_GoGame; }
     const QString& EngineName() const { return m_EngineName; }
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
-    // A notice of the program's own (a game that could not be saved) in the message area.
-    void showNotice(std::function<QString()> text) { showMessage(std::move(text)); }
+    // A notice of the program's own (a game that could not be saved) below the message shown.
+    void showNotice(std::function<QString()> text);
 
     // The actions of the info column's controls.
     void onPass();

@@ -31,8 +31,9 @@ void BoardView::onDemonstration()
             m_LastMove = goPointToBoardPoint(*last->Move().Point());
         }
     }
-    // Only a game ended by two passes was counted; a resignation, a loss on time or a failing engine was not.
-    m_DisplayCount = !m_IsDemonstration && m_GoGame->Result().has_value();
+    // Only a game ended by two passes was counted (a resignation, a loss on time or a failing engine was
+    // not), and while dead stones are marked its count is not yet accepted.
+    m_DisplayCount = !m_IsDemonstration && !m_IsMarking && m_GoGame->Result().has_value();
     m_DisplayMouseOver = !m_IsDemonstration;
     update();
     emit PlayChanged();

@@ -16,6 +16,7 @@ TEST(AreaCount, theEnginesDeadStonesAreMarkedClicksToggleGroupsAndPassAccepts)
         << board.message().toStdString() << board.shown();
     EXPECT_EQ(board.text("BlackCapturedStonesTextField"), "1") << "a dead stone is a prisoner";
     saveScreenshot(board, "board-marking");
+    EXPECT_EQ(board.play({"review", "review"}, false), "X:C3,G7 O:E5 ~:C7") << "no numbers before the count is accepted";
     for (const auto& [click, message, shown] :
          {std::tuple {"C7", nine, "X:C3,G7 O:C7,E5"}, {"E5", eight, "X:C3,G7 O:C7 ~:E5"}, {"E5", nine, "X:C3,G7 O:C7,E5"},
           {"D9", nine, "X:C3,G7 O:C7,E5"}, {"C7", eight, "X:C3,G7 O:E5 ~:C7"},

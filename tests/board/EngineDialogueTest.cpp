@@ -38,6 +38,9 @@ TEST(EngineDialogue, whatTheEngineIsToldAndWhatThePlayerSees)
         {{black, {"E5", "PASS"}}, {"C3", "pass", "takeback", "pass"},
          moveLines("B C3") + moveLines("B PASS") + undo + moveLines("B PASS"), "X:C3 O:E5 #",
          [](auto&) { return BoardMessages::score(1, 1); }, true},
+        // The player's pass after its pass ends the game; taken back, the engine undoes nothing, never told of it.
+        {{black, {"E5", "PASS"}}, {"C3", "D4", "pass", "takeback"}, moveLines("B C3") + moveLines("B D4"), "X:C3,D4 O:E5",
+         &BoardMessages::enginePassed},
         // It resigns.
         {{black, {"resign"}, kFrench}, {"E5"}, moveLines("B E5"), "X:E5 @E5", &BoardMessages::engineResigned, true},
         // It answers on an occupied point, or off the board.
@@ -60,6 +63,8 @@ TEST(EngineDialogue, whatTheEngineIsToldAndWhatThePlayerSees)
             [&] { return board.message() == message && board.shown() == row.shown && board.lines() == lines; }))
             << board.message().toStdString() << " " << board.shown() << " " << board.lines().join('|').toStdString();
         EXPECT_EQ(board.game().IsGameOver(), row.over);
+        const bool failed = message == BoardMessages::engineDied() || message == BoardMessages::engineNotStarted();
+        EXPECT_EQ(board.log.contains("GTP engine " + kEngineName.toStdString() + " failed"), failed);
         // A move of the player's own, and no end but by two passes.
         const bool counted = row.shown.ends_with('#');
         EXPECT_EQ(board.view->canTakeBack(), !row.actions.empty() && (!row.over || counted));
@@ -92,10 +97,10 @@ TEST(EngineDialogue, whileItThinksClicksAndTakeBackAreIgnoredAndInReviewItsAnswe
     EXPECT_EQ(board.shown(), "X:C3,D4 O:E5,F6 @F6") << "the engine's pass does not move the ring off the reviewed move";
 }
 
-TEST(EngineDialogue, theClocksShowEachSidesTimeAndTheEngineLosesOnTimeEvenInReviewWithoutItsLateAnswer)
+TEST(EngineDialogue, theClocksShowEachSidesTimeKeepItThroughATakeBackAndTheEngineLosesOnTimeEvenInReview)
 {
     // The engine's first period is the default 30 s, the next ones 5 s; the player has no clock.
-    BoardUnderTest board({GTPGoColorBlack, {"E5", "F6"}, kFrench, 0, {}, 0});
+    BoardUnderTest board({GTPGoColorBlack, {"E5", "E5", "F6"}, kFrench, 0, {}, 0});
     const auto tick = [&](double seconds) {
         board.now += seconds;
         board.view->updateClock();
@@ -106,6 +111,9 @@ TEST(EngineDialogue, theClocksShowEachSidesTimeAndTheEngineLosesOnTimeEvenInRevi
     ASSERT_TRUE(BoardUnderTest::waitFor([&] { return board.game().Turns().size() == 2; }));
     EXPECT_EQ(board.text("WhiteTimeTextField"), "00:05") << "when a turn ends, a new period";
     EXPECT_EQ(board.text("BlackTimeTextField"), "--:--");
+    board.view->takeBack();
+    EXPECT_EQ(board.text("WhiteTimeTextField"), "00:05") << "a take back gives no time back";
+    board.play({"C3"});
     board.play({"D4", "review"}, false); // review stops no clock
     EXPECT_EQ(tick(4.5), "00:00");
     EXPECT_FALSE(board.game().IsGameOver());
