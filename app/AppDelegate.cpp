@@ -6,12 +6,17 @@
 #include "app/MainMenuViewController.h"
 #include "app/ScreenClickGuard.h"
 #include "board/BoardView.h"
-#include "engine/GTPEngineCommand.h"
+#include "engine/EngineDisplayName.h"
+#include "rules/Log.h"
 #include "translations/Translations.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -39,17 +44,33 @@ void AppDelegate::applicationDidFinishLaunching()
     showMainMenu(m_settings.language());
 }
 
-void AppDelegate::applicationWillTerminate()
+std::optional<QString> AppDelegate::applicationWillTerminate()
 {
-    if (BoardViewController* game = board()) {
-        game->autosave();
+    BoardViewController* game = board();
+    std::optional<QString> failure = game != nullptr ? game->autosave() : std::nullopt;
+    if (failure) {
+        Log::write(failure->toStdString());
     }
+    return failure;
+}
+
+void AppDelegate::terminate()
+{
+    m_Terminating = true;
+    applicationWillTerminate();
+    // Each dialog's own event loop returns; QCoreApplication::exit then ends every loop, the main one too.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible()) {
+            dialog->reject();
+        }
+    }
+    QCoreApplication::exit(0);
 }
 
 void AppDelegate::setScreen(QWidget* screen)
 {
     // A game that is left is kept.
-    applicationWillTerminate();
+    const std::optional<QString> failure = applicationWillTerminate();
     screen->setFixedSize(ContentWidth, ContentHeight);
     // Qt 6 hides the old screen and deletes it later, so a button handler of the
     // old screen can return safely.
@@ -63,6 +84,34 @@ void AppDelegate::setScreen(QWidget* screen)
     }
     refreshTakeBack();
     refreshTitle();
+    if (failure) {
+        showKeepingFailure(*failure);
+    }
+}
+
+void AppDelegate::showKeepingFailure(const QString& reason)
+{
+    if (m_Terminating) {
+        return;
+    }
+    auto* notice = new QMessageBox(QMessageBox::Warning, tr("Game Not Saved"), reason, QMessageBox::Ok, m_window.get());
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->open();
+}
+
+bool AppDelegate::mayClose()
+{
+    const std::optional<QString> failure = applicationWillTerminate();
+    if (!failure || m_Terminating) {
+        return true;
+    }
+    QMessageBox question(QMessageBox::Warning, tr("Game Not Saved"),
+                         *failure + QStringLiteral("\n\n") + tr("Quit anyway? Save As can still keep it elsewhere."),
+                         QMessageBox::Cancel, m_window.get());
+    QAbstractButton* quit = question.addButton(tr("Quit"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(QMessageBox::Cancel);
+    question.exec();
+    return question.clickedButton() == quit || m_Terminating;
 }
 
 BoardViewController* AppDelegate::board() const
@@ -86,7 +135,7 @@ void AppDelegate::refreshTakeBack()
 QString AppDelegate::engineDescription(int level)
 {
     const std::optional<GTPEngineCommand> engine = locateEngine(level);
-    const QString name = QString::fromStdString(engine ? engine->Name : engineName());
+    const QString name = engineDisplayName(engine ? engine->Name : engineName());
     return engine && engine->TakesLevel && level > 0 ? tr("%1, level %2").arg(name).arg(level) : name;
 }
 
@@ -126,7 +175,8 @@ void AppDelegate::openGame(const QString& path, std::optional<GTPGoColor> player
     QString problem;
     const SGFReadResult read = GameArchive::read(path, problem);
     if (!read.Record) {
-        QMessageBox::warning(m_window.get(), tr("Open"), problem);
+        Log::write("Not opened: " + problem.toStdString());
+        QMessageBox::warning(m_window.get(), tr("Game Not Opened"), problem);
         return;
     }
     std::unique_ptr<GTPGoGame> game = read.Record->toGame(m_settings.minutes() * 60);
@@ -146,8 +196,8 @@ void AppDelegate::openGame(const QString& path, std::optional<GTPGoColor> player
 
 std::optional<GTPGoColor> AppDelegate::askHowToGoOn()
 {
-    const QString engine = QString::fromStdString(engineName());
-    QMessageBox choice(QMessageBox::Question, tr("Open"), tr("How do you want to go on with this game?"),
+    const QString engine = engineDisplayName();
+    QMessageBox choice(QMessageBox::Question, tr("Continue the Game"), tr("How do you want to go on with this game?"),
                        QMessageBox::Cancel, m_window.get());
     const std::pair<QAbstractButton*, GTPGoColor> answers[] = {
         {choice.addButton(tr("As Black against %1").arg(engine), QMessageBox::AcceptRole), GTPGoColorBlack},
@@ -231,6 +281,10 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
         retranslateMenus();
         refreshTitle();
     }
+    if (watched == m_window.get() && event->type() == QEvent::Close && !mayClose()) {
+        event->ignore();
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -249,16 +303,19 @@ void AppDelegate::saveAs()
     if (game == nullptr) {
         return;
     }
-    QString path = QFileDialog::getSaveFileName(m_window.get(), tr("Save As"), GameArchive::folder(),
-                                                tr("Go games (%1)").arg(kGameFiles));
-    if (path.isEmpty()) {
+    // The dialog opens in the archive, which may not exist yet on a first run.
+    const QString proposed = game->proposedSaveAsPath();
+    QDir().mkpath(QFileInfo(proposed).absolutePath());
+    QFileDialog dialog(m_window.get(), tr("Save As"), proposed, tr("Go games (%1)").arg(kGameFiles));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Known to the dialog, the suffix is part of the name its overwrite question checks.
+    dialog.setDefaultSuffix(QStringLiteral("sgf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() || board() != game) {
         return;
     }
-    if (!path.endsWith(QStringLiteral(".sgf"))) {
-        path += QStringLiteral(".sgf");
-    }
-    if (const std::optional<QString> failure = game->saveAs(path)) {
-        QMessageBox::warning(m_window.get(), tr("Save As"), *failure);
+    if (const std::optional<QString> failure = game->saveAs(dialog.selectedFiles().constFirst())) {
+        Log::write(failure->toStdString());
+        QMessageBox::warning(m_window.get(), tr("Game Not Saved"), *failure);
     }
 }
 

@@ -28,8 +28,11 @@ public:
 
     // Shows the main menu in the remembered language.
     void applicationDidFinishLaunching();
-    // Keeps the game on the board, if any, before the window goes.
-    void applicationWillTerminate();
+    // Keeps the game on the board, if any, before the window goes; why it could not.
+    std::optional<QString> applicationWillTerminate();
+    // A logout or Ctrl+C: the game is kept as far as it can be, every dialog is
+    // closed and hoshi quits, asking nothing.
+    void terminate();
 
     QMainWindow* window() const { return m_window.get(); }
 
@@ -45,6 +48,10 @@ protected:
 
 private:
     void setScreen(QWidget* screen);
+    // Tells the player, without stopping them, that the game left could not be kept.
+    void showKeepingFailure(const QString& reason);
+    // The window is closing: false when the player would rather stay to save the game elsewhere.
+    bool mayClose();
     BoardViewController* board() const;
     void createMenus();
     void retranslateMenus();
@@ -75,4 +82,5 @@ private:
     QAction* m_about = nullptr;
     // Enabled only while a game is shown.
     std::vector<QAction*> m_boardActions;
+    bool m_Terminating = false;
 };

@@ -1,6 +1,7 @@
 #include "BoardViewController.h"
 
 #include "app/GameArchive.h"
+#include "app/GameKeeper.h"
 #include "board/BoardView.h"
 #include "rules/Log.h"
 #include "sgf/SGFGameRecord.h"
@@ -8,7 +9,7 @@
 #include "translations/Translations.h"
 #include "ui_BoardView.h"
 
-#include <QFileInfo>
+#include <utility>
 
 BoardViewController::BoardViewController(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor,
                                          const QString& language, QWidget* parent,
@@ -38,9 +39,14 @@ void BoardViewController::viewDidLoad()
     m_BoardView = m_LoadedGame
         ? new BoardView(geometry(), std::move(m_LoadedGame), m_PlayerColor, m_CurrentLanguage, this)
         : new BoardView(geometry(), m_GameInfo, m_PlayerColor, m_CurrentLanguage, this, m_timeSource);
-    // The game is kept by AppDelegate as the screen is replaced.
     connect(m_BoardView, &BoardView::ResignRequested, this, &BoardViewController::MainMenuRequested);
-    connect(m_BoardView, &BoardView::GameEnded, this, &BoardViewController::autosave);
+    m_Keeper = new GameKeeper(m_Start, this);
+    connect(m_Keeper, &GameKeeper::Failed, this, &BoardViewController::keepingFailed);
+    if (!m_BoardView->GoGame().Turns().empty()) {
+        m_OpenedRecord = gameRecord();
+    }
+    connect(m_BoardView, &BoardView::PlayChanged, this, &BoardViewController::keepGame);
+    connect(m_BoardView, &BoardView::GameEnded, this, &BoardViewController::keepGame);
 }
 
 std::string BoardViewController::gameRecord() const
@@ -67,28 +73,34 @@ std::string BoardViewController::gameRecord() const
     return SGFWriter::write(record);
 }
 
-void BoardViewController::autosave()
+void BoardViewController::keepGame()
 {
-    const std::string text = gameRecord();
-    if (text.empty()) {
-        return;
+    std::string record = gameRecord();
+    // Once it went on, every state is kept, the opened one too if a take back returns to it.
+    m_Continued = m_Continued || record != m_OpenedRecord;
+    if (m_Continued) {
+        m_Keeper->keep(std::move(record));
     }
-    if (m_AutosavePath.isEmpty()) {
-        m_AutosavePath = GameArchive::autosavePath(m_Start);
-        for (int other = 2; QFileInfo::exists(m_AutosavePath); ++other) {
-            m_AutosavePath = GameArchive::autosavePath(m_Start).replace(QStringLiteral(".sgf"),
-                                                                         QStringLiteral("-%1.sgf").arg(other));
-        }
+}
+
+std::optional<QString> BoardViewController::autosave()
+{
+    keepGame();
+    return m_Keeper->finish();
+}
+
+void BoardViewController::keepingFailed(const QString& reason)
+{
+    Log::write(reason.toStdString());
+    if (!std::exchange(m_SaveFailureShown, true)) {
+        m_BoardView->showNotice([reason] { return reason; });
     }
-    const std::optional<QString> failure = GameArchive::write(m_AutosavePath, text);
-    if (!failure) {
-        return;
-    }
-    Log::write(failure->toStdString());
-    if (!m_SaveFailureShown) {
-        m_SaveFailureShown = true;
-        m_BoardView->showNotice([text = *failure] { return text; });
-    }
+}
+
+QString BoardViewController::proposedSaveAsPath() const
+{
+    const QString kept = m_Keeper->path();
+    return kept.isEmpty() ? GameArchive::autosavePath(m_Start) : kept;
 }
 
 std::optional<QString> BoardViewController::saveAs(const QString& path) const

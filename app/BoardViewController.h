@@ -12,12 +12,15 @@
 #include <memory>
 
 class BoardView;
+class GameKeeper;
 namespace Ui {
 class BoardViewRoot;
 }
 
 // Hosts the board view, which does all the work of a game, and keeps the game:
-// written to the archive when it ends or is left, or wherever the player saves it.
+// in the archive after every move, so that a crash loses at most the move being
+// played, or wherever the player saves it. A game opened from a file is kept
+// only once it goes on.
 class BoardViewController : public QWidget {
     Q_OBJECT
 public:
@@ -39,17 +42,23 @@ public:
 
     // The game as a file holds it; "" when no turn was played.
     std::string gameRecord() const;
-    // Writes the game to the archive unless it has no turn; a failure is logged
-    // and, the first time, shown in the message area.
-    void autosave();
+    // Waits until the game is in its file; why it is not, in the player's language.
+    std::optional<QString> autosave();
     // The reason, in the player's language, when the file could not be written.
     std::optional<QString> saveAs(const QString& path) const;
+    // Where Save As proposes to write: the archive, named like the kept file.
+    QString proposedSaveAsPath() const;
 
 signals:
     // Resign: the main menu in this language, after the game is kept.
     void MainMenuRequested(const QString& language);
 
 private:
+    // Hands the game as it now stands to the keeper.
+    void keepGame();
+    // A failure is logged and, the first time, shown in the message area.
+    void keepingFailed(const QString& reason);
+
     std::unique_ptr<Ui::BoardViewRoot> m_ui;
     GTPGoGameInfo m_GameInfo;
     GTPGoColor m_PlayerColor;
@@ -58,7 +67,9 @@ private:
     std::unique_ptr<GTPGoGame> m_LoadedGame;
     BoardView* m_BoardView = nullptr;
     QDateTime m_Start = QDateTime::currentDateTime();
-    // Chosen at the first save: named by the start time, never another game's file.
-    QString m_AutosavePath;
+    GameKeeper* m_Keeper = nullptr;
+    // The record of a game opened from a file, as it was opened: not kept again unless it changes.
+    std::string m_OpenedRecord;
+    bool m_Continued = false;
     bool m_SaveFailureShown = false;
 };

@@ -1,40 +1,89 @@
 #include "GameArchive.h"
 
+#include "app/AtomicFile.h"
 #include "sgf/SGFReader.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QString GameArchive::folder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/hoshi/games");
 }
 
-QString GameArchive::autosavePath(const QDateTime& start)
+QString GameArchive::autosavePath(const QDateTime& start, int number)
 {
-    return folder() + '/' + start.toString(QStringLiteral("yyyy-MM-ddTHH-mm-ss")) + QStringLiteral(".sgf");
+    const QString suffix = number > 1 ? QStringLiteral("-%1").arg(number) : QString();
+    return folder() + '/' + start.toString(QStringLiteral("yyyy-MM-ddTHH-mm-ss")) + suffix + QStringLiteral(".sgf");
+}
+
+std::optional<QString> GameArchive::makeFolder(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return tr("The folder %1 cannot be made.").arg(folder);
+    }
+    return std::nullopt;
+}
+
+QString GameArchive::failure(const QString& path, int error)
+{
+    return tr("The game could not be saved to %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 std::optional<QString> GameArchive::write(const QString& path, const std::string& sgf)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return tr("The folder %1 cannot be made.").arg(QFileInfo(path).absolutePath());
+    if (auto problem = makeFolder(path)) {
+        return problem;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(sgf.data(), static_cast<qint64>(sgf.size())) != static_cast<qint64>(sgf.size())
-        || !file.commit()) {
-        return tr("The game could not be saved to %1: %2").arg(path, file.errorString());
+    const int error = AtomicFile::write(QFile::encodeName(path).toStdString(), sgf, AtomicFile::Mode::Replace);
+    return error == 0 ? std::nullopt : std::optional<QString>(failure(path, error));
+}
+
+std::optional<QString> GameArchive::claim(const QDateTime& start, const std::string& sgf, QString& path)
+{
+    if (auto problem = makeFolder(autosavePath(start))) {
+        return problem;
+    }
+    // Far more games than one second can start; the bound only keeps a broken file system from looping.
+    constexpr int MostGamesInOneSecond = 1000;
+    int error = EEXIST;
+    for (int number = 1; error == EEXIST && number <= MostGamesInOneSecond; ++number) {
+        path = autosavePath(start, number);
+        error = AtomicFile::write(QFile::encodeName(path).toStdString(), sgf, AtomicFile::Mode::CreateNew);
+    }
+    if (error != 0) {
+        const QString tried = path;
+        path.clear();
+        return failure(tried, error);
     }
     return std::nullopt;
 }
 
 SGFReadResult GameArchive::read(const QString& path, QString& problem)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Opened without blocking, then checked: opening a FIFO for reading would wait for a writer.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    if (descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int error = descriptor < 0 ? errno : 0;
+        if (descriptor >= 0) {
+            ::close(descriptor);
+        }
+        problem = error != 0 ? tr("%1 cannot be read: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)))
+                             : tr("%1 is not a file that holds a game.").arg(path);
+        return {};
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         problem = tr("%1 cannot be read: %2").arg(path, file.errorString());
         return {};
     }

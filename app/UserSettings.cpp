@@ -4,6 +4,9 @@
 #include "settings/GTPGoGameInfo.h"
 #include "translations/Translations.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace {
 constexpr int DefaultMinutes = 5;
 // GNU Go's levels differ little on 9 x 9; the lowest answers fastest and loses most.
@@ -11,23 +14,43 @@ constexpr int DefaultLevel = 1;
 }
 
 UserSettings::UserSettings()
-    : m_Settings(QStringLiteral("hoshi"), QStringLiteral("hoshi"))
-    , m_Readable(m_Settings.status() == QSettings::NoError)
 {
+    // Where QSettings would look; it opens the file as it is constructed, so the check comes first.
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/hoshi/hoshi.conf");
+    const QFileInfo info(file);
+    if (info.exists() && !info.isFile()) {
+        Log::write("The settings file is not a regular file, defaults are used: " + file.toStdString());
+        return;
+    }
+    m_Settings = std::make_unique<QSettings>(QStringLiteral("hoshi"), QStringLiteral("hoshi"));
+    m_Readable = m_Settings->status() == QSettings::NoError;
     if (!m_Readable) {
-        Log::write("The settings file cannot be read, defaults are used: " + m_Settings.fileName().toStdString());
+        Log::write("The settings file cannot be read, defaults are used: " + m_Settings->fileName().toStdString());
+    }
+}
+
+QVariant UserSettings::value(const char* key) const
+{
+    return m_Readable ? m_Settings->value(QLatin1String(key)) : QVariant();
+}
+
+void UserSettings::setValue(const char* key, const QVariant& value)
+{
+    if (m_Settings) {
+        m_Settings->setValue(QLatin1String(key), value);
     }
 }
 
 QString UserSettings::language() const
 {
-    const QString language = m_Readable ? m_Settings.value(QStringLiteral("language")).toString() : QString();
+    const QString language = value("language").toString();
     return Translations::languageNames().contains(language) ? language : Translations::English;
 }
 
 void UserSettings::setLanguage(const QString& language)
 {
-    m_Settings.setValue(QStringLiteral("language"), language);
+    setValue("language", language);
 }
 
 int UserSettings::handicap() const
@@ -37,7 +60,7 @@ int UserSettings::handicap() const
 
 void UserSettings::setHandicap(int stones)
 {
-    m_Settings.setValue(QStringLiteral("handicap"), stones);
+    setValue("handicap", stones);
 }
 
 int UserSettings::minutes() const
@@ -47,7 +70,7 @@ int UserSettings::minutes() const
 
 void UserSettings::setMinutes(int minutes)
 {
-    m_Settings.setValue(QStringLiteral("minutes"), minutes);
+    setValue("minutes", minutes);
 }
 
 int UserSettings::level() const
@@ -57,7 +80,7 @@ int UserSettings::level() const
 
 void UserSettings::setLevel(int level)
 {
-    m_Settings.setValue(QStringLiteral("level"), level);
+    setValue("level", level);
 }
 
 GTPGoCounting UserSettings::counting() const
@@ -67,12 +90,12 @@ GTPGoCounting UserSettings::counting() const
 
 void UserSettings::setCounting(GTPGoCounting counting)
 {
-    m_Settings.setValue(QStringLiteral("counting"), counting == GTPGoCounting::Area ? 1 : 0);
+    setValue("counting", counting == GTPGoCounting::Area ? 1 : 0);
 }
 
 int UserSettings::number(const char* key, int lowest, int highest, int fallback) const
 {
     bool isNumber = false;
-    const int value = m_Readable ? m_Settings.value(QLatin1String(key)).toInt(&isNumber) : 0;
-    return isNumber && value >= lowest && value <= highest ? value : fallback;
+    const int number = value(key).toInt(&isNumber);
+    return isNumber && number >= lowest && number <= highest ? number : fallback;
 }

@@ -4,11 +4,15 @@
 
 #include <QSettings>
 #include <QString>
+#include <QVariant>
+
+#include <memory>
 
 // What hoshi remembers between runs (~/.config/hoshi/hoshi.conf, following
 // XDG_CONFIG_HOME): the language and the last setup chosen. A fresh profile,
 // and a file that cannot be read or holds nonsense, give the defaults:
-// English, no handicap, five minutes.
+// English, no handicap, five minutes. Something other than a regular file
+// there (a FIFO would block the start) is left alone: nothing is remembered.
 class UserSettings {
 public:
     UserSettings();
@@ -27,8 +31,11 @@ public:
 
 private:
     int number(const char* key, int lowest, int highest, int fallback) const;
+    QVariant value(const char* key) const;
+    void setValue(const char* key, const QVariant& value);
 
-    QSettings m_Settings;
+    // Null when the file is not one to read or write.
+    std::unique_ptr<QSettings> m_Settings;
     // False when the file exists but cannot be read: then nothing read from it counts.
-    bool m_Readable;
+    bool m_Readable = false;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -58,13 +59,16 @@ int main(int argc, char** argv)
         // the engine go away while Qt is still up.
         AppDelegate delegate;
         TerminationSignals terminationSignals;
-        // A logout or Ctrl+C in a terminal quits the way Ctrl+Q does.
-        QObject::connect(&terminationSignals, &TerminationSignals::received, delegate.window(), &QMainWindow::close);
+        // A logout or Ctrl+C in a terminal quits, whatever dialog is open.
+        QObject::connect(&terminationSignals, &TerminationSignals::received, &delegate, &AppDelegate::terminate);
         const WindowDestroyWatcher watcher(*delegate.window(), [] { QCoreApplication::quit(); });
         delegate.applicationDidFinishLaunching();
         delegate.window()->show();
         if (!parser.positionalArguments().isEmpty()) {
-            delegate.openGame(parser.positionalArguments().constFirst());
+            // From the event loop, so that a signal that arrives while its dialogs are open still quits.
+            QTimer::singleShot(0, &delegate, [&delegate, file = parser.positionalArguments().constFirst()] {
+                delegate.openGame(file);
+            });
         }
         result = QApplication::exec();
         delegate.applicationWillTerminate();

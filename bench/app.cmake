@@ -1,14 +1,16 @@
 # The application: start-up to the menu's first paint of the real binary under
-# Xvfb, and resident memory after a 60-move game against GNU Go.
+# Xvfb, resident memory after a 60-move game against GNU Go, and the cost of
+# keeping a game after every move.
 find_package(X11)
 if(TARGET hoshi AND X11_FOUND)
   add_executable(app_bench
     ${CMAKE_CURRENT_LIST_DIR}/AppBenchMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AppStartupBench.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AppMemoryBench.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GameKeeperBench.cpp
     ${PROJECT_SOURCE_DIR}/tests/e2e/XvfbDisplay.cpp)
   target_include_directories(app_bench PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/e2e)
-  target_link_libraries(app_bench PRIVATE hoshi_app Qt6::Test benchmark::benchmark X11::X11)
+  target_link_libraries(app_bench PRIVATE hoshi_app hoshi_test_support Qt6::Test benchmark::benchmark X11::X11)
   target_compile_definitions(app_bench PRIVATE HOSHI_BINARY="$<TARGET_FILE:hoshi>")
   add_dependencies(app_bench hoshi)
   hoshi_warnings(app_bench)

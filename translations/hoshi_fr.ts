@@ -107,6 +107,26 @@ Le moteur : %2</translation>
         <source>&amp;Take Back Move</source>
         <translation>&amp;Reprendre le coup</translation>
     </message>
+    <message>
+        <source>Game Not Saved</source>
+        <translation>Partie non enregistrée</translation>
+    </message>
+    <message>
+        <source>Quit anyway? Save As can still keep it elsewhere.</source>
+        <translation>Quitter quand même ? « Enregistrer sous » peut encore la garder ailleurs.</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Game Not Opened</source>
+        <translation>Partie non ouverte</translation>
+    </message>
+    <message>
+        <source>Continue the Game</source>
+        <translation>Continuer la partie</translation>
+    </message>
 </context>
 <context>
     <name>BoardMessages</name>
@@ -208,6 +228,13 @@ La partie est terminée.</translation>
     </message>
 </context>
 <context>
+    <name>EngineDisplayName</name>
+    <message>
+        <source>the engine</source>
+        <translation>le moteur</translation>
+    </message>
+</context>
+<context>
     <name>GameArchive</name>
     <message>
         <source>The folder %1 cannot be made.</source>
@@ -272,6 +299,10 @@ La partie est terminée.</translation>
     <message>
         <source>The file is too large to be a game of hoshi&apos;s.</source>
         <translation>Le fichier est trop grand pour être une partie de hoshi.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that holds a game.</source>
+        <translation>%1 n’est pas un fichier qui contient une partie.</translation>
     </message>
 </context>
 <context>

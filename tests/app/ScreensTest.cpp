@@ -17,11 +17,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -170,6 +174,9 @@ TEST(Screens, theSetupTakesTheNumbersAtTheSlidersEndsAndTheyComeBackUnlessTheSet
         {"", "English", "0 5 1", Qt::Key_End},
         {"", "Français", "9 15 10", Qt::Key_Home},
         {"language=Klingon\nhandicap=12\nminutes=abc\nlevel=11\n", "English", "0 5 1", Qt::Key_End},
+        // A game between two players leaves the level alone.
+        {"", "Français", "9 15", Qt::Key_Home, 2},
+        {"", "Français", "0 0 10", Qt::Key_End},
         {QByteArray("\xff\xfe\x00garbage[[[=\n", 16), "English", "0 5", Qt::Key_Home, 2},
     };
     for (const auto& run : runs) {
@@ -258,6 +265,8 @@ TEST(KeptGames, aGameIsWrittenWhenItEndsOrIsLeftOpensAgainAndAFailureIsShownAndL
     app.delegate.openGame(archive.filePath(files.at(0)));
     EXPECT_TRUE(app.control<QCheckBox>("DemonstrationButton")->isChecked());
     EXPECT_EQ(app.control<QLabel>("InfoTextField")->text(), BoardMessages::score(1, 2));
+    app.press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(archive.entryList({"*.sgf"}, QDir::Files, QDir::Time | QDir::Reversed), files) << "looked at, not kept again";
     qputenv("HOSHI_ENGINE", QByteArray(FAKE_GTP_ENGINE) + " --record " + app.dir.filePath("engine.txt").toUtf8());
     app.delegate.openGame(archive.filePath(files.at(1)), GTPGoColorBlack);
     const QStringList expected = expectedStartLineList(0) + QStringList {"play B E5", "time_left W 300 0", "genmove W"};
@@ -276,27 +285,71 @@ TEST(KeptGames, aGameIsWrittenWhenItEndsOrIsLeftOpensAgainAndAFailureIsShownAndL
     LogCapture log;
     app.press(Qt::Key_P);
     app.press(Qt::Key_P);
-    EXPECT_TRUE(app.control<QLabel>("InfoTextField")->text().contains(archive.path()));
-    app.click(app.control<QPushButton>("ResignButton")); // a second failure, logged only
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.control<QLabel>("InfoTextField")->text().contains(archive.path()); }));
+    app.click(app.control<QPushButton>("ResignButton")); // a second failure, told on the menu
     EXPECT_EQ(std::ranges::count_if(log.lines, [](const auto& l) { return l.find("cannot be made") != l.npos; }), 2);
+    auto* notice = app.delegate.window()->findChild<QMessageBox*>();
+    ASSERT_TRUE(notice != nullptr && notice->isVisible());
+    EXPECT_TRUE(notice->text().contains(archive.path()) && notice->windowTitle() != "Open");
+    notice->close();
+    // Quitting with the game unsaved asks first: the player may stay and save it elsewhere.
+    app.delegate.showGame(GTPGoGameInfo(0, 300), GTPGoColorEmpty, "English");
+    app.click(4, 4);
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        asked = question != nullptr ? question->text() : "no question";
+        question != nullptr ? question->reject() : void();
+    });
+    app.delegate.window()->close();
+    EXPECT_TRUE(asked.contains(archive.path())) << asked.toStdString();
+    EXPECT_TRUE(app.delegate.window()->isVisible() && app.screen<BoardViewController>() != nullptr);
     QFile::remove(archive.path());
 }
 
-// Save As and the board's keys act on the board only; there a double click
-// plays one stone and says nothing, the keys do what the controls do, and no
-// control keeps the focus that would let Space press it again.
-TEST(BoardKeys, theBoardsKeysDoWhatItsControlsDoAndADoubleClickPlaysOneStone)
+// Save As and the board's keys act on the board only; there each click of a
+// double click is a move, the keys do what the controls do, and no control
+// keeps the focus that would let Space press it again.
+TEST(BoardKeys, theBoardsKeysDoWhatItsControlsDoAndBothClicksOfADoubleClickAreMoves)
 {
     App app;
     const QList<QAction*> actions = app.delegate.window()->findChildren<QAction*>();
     QAction* saveAs = *std::ranges::find(actions, QKeySequence(Qt::CTRL | Qt::Key_S), &QAction::shortcut);
     app.delegate.showGame(GTPGoGameInfo(0, 300), GTPGoColorEmpty, "English");
     EXPECT_TRUE(saveAs->isEnabled());
+    // Save As opens in the archive at the game's own name; a name typed without
+    // ".sgf" is checked with it before a file is replaced.
+    QDir().mkpath(GameArchive::folder());
+    QFile(GameArchive::folder() + "/taken.sgf").open(QIODevice::WriteOnly);
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        seen << dialog->selectedFiles().value(0);
+        QTimer::singleShot(0, [&] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            seen << (question != nullptr ? question->text() : "no question");
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+        });
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("taken");
+        QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+        dialog->reject();
+    });
+    saveAs->trigger();
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_TRUE(QRegularExpression("^" + GameArchive::folder() + R"(/\d{4}-\d\d-\d\dT\d\d-\d\d-\d\d\.sgf$)")
+                    .match(seen.at(0)).hasMatch()) << seen.at(0).toStdString();
+    EXPECT_TRUE(seen.at(1).contains("taken.sgf")) << seen.at(1).toStdString();
+    EXPECT_EQ(QFileInfo(GameArchive::folder() + "/taken.sgf").size(), 0) << "not replaced";
+    app.delegate.window()->activateWindow(); // the window's shortcuts work while it is active
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.delegate.window()));
     const GTPGoGame& game = app.board()->GoGame();
     QCoreApplication::processEvents(); // the board is laid out
+    LogCapture log;
     app.doubleClick(app.board(), app.vertex(4, 4));
     EXPECT_EQ(game.Turns().size(), 1u);
-    EXPECT_EQ(app.control<QLabel>("InfoTextField")->text(), "");
+    EXPECT_EQ(app.control<QLabel>("InfoTextField")->text(), BoardMessages::refusal(GTPGoMessageOccupied))
+        << "the second click tried the same point";
+    EXPECT_EQ(std::ranges::count_if(log.lines, [](const auto& l) { return l.starts_with("Mouse location"); }), 2);
     app.click(3, 3);
     app.click(app.control<QCheckBox>("DemonstrationButton"));
     for (const auto& [key, turn] : {std::pair {Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Home, 0},

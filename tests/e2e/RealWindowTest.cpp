@@ -16,13 +16,14 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <functional>
 #include <ranges>
 
 constexpr int WaitMs = 20000;
 
-// hoshi on the X server against the given engine, its games kept under the given
-// home (its settings are the test's own). Shots and points are of the 800 x 600
+// hoshi on the X server against the given engine, its games and settings kept
+// under the given home. Shots and points are of the 800 x 600
 // content, below the menu bar.
 struct Session {
     Session(const XvfbDisplay& display, const QString& engine, const QString& home, const QStringList& arguments = {})
@@ -32,6 +33,7 @@ struct Session {
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("HOSHI_ENGINE", engine);
         environment.insert("XDG_DATA_HOME", home + "/data");
+        environment.insert("XDG_CONFIG_HOME", home + "/config");
         hoshi.setProcessEnvironment(environment);
         hoshi.setProcessChannelMode(QProcess::MergedChannels);
         hoshi.start(HOSHI_BINARY, arguments);
@@ -83,10 +85,10 @@ struct Session {
 // Against GNU Go: E5 answered, the game saved with Ctrl+S, then played by area
 // to the count (the player passes until GNU Go does, Pass accepts the count, the
 // game is kept). The saved game then opens from the command line, as Black
-// against the engine by default, and however hoshi is ended its engine ends with
-// it: Ctrl+Q, a logout's SIGHUP and the window destroyed from outside quit
-// through the event loop; after SIGKILL the kernel ends an engine that would
-// ignore everything else.
+// against the engine by default, a move is played and kept at once, and however
+// hoshi is ended its engine ends with it: Ctrl+Q, a logout's SIGHUP and the
+// window destroyed from outside quit through the event loop; after SIGKILL the
+// kernel ends an engine that would ignore everything else.
 TEST(RealWindow, AnAreaGameIsSavedCountedKeptAndReopenedAndHoshiEndsWithItsEngineHoweverItEnds)
 {
     XvfbDisplay x;
@@ -114,6 +116,11 @@ TEST(RealWindow, AnAreaGameIsSavedCountedKeptAndReopenedAndHoshiEndsWithItsEngin
     };
     QTemporaryDir home;
     const QString saved = home.filePath("saved.sgf");
+    const auto newestKept = [&] {
+        const QDir archive(home.path() + "/data/hoshi/games");
+        QFile newest(archive.filePath(archive.entryList({"*.sgf"}, QDir::Files, QDir::Time).value(0)));
+        return newest.open(QIODevice::ReadOnly) ? newest.readAll() : QByteArray();
+    };
     {
         Session session(x, gnuGo, home.path());
         ASSERT_TRUE(session.clickToNextScreen(black)) << "no setup\n" << session.log();
@@ -127,14 +134,10 @@ TEST(RealWindow, AnAreaGameIsSavedCountedKeptAndReopenedAndHoshiEndsWithItsEngin
         }
         ASSERT_TRUE(session.keys("ctrl+s") && !session.find("^Save As$").isEmpty() && x.xdotool({"type", saved}));
         ASSERT_TRUE(x.xdotool({"key", "Return"}) && QTest::qWaitFor([&] { return QFile::exists(saved); }, WaitMs));
-        // Pass until GNU Go passes too, then Pass accepts the count and the game is kept.
-        const QDir archive(home.path() + "/data/hoshi/games");
-        const auto kept = [&] { return archive.entryList({"*.sgf"}); };
-        ASSERT_TRUE(QTest::qWaitFor([&] { return session.keys("p") && !kept().isEmpty(); }, WaitMs)) << session.log();
-        QFile file(archive.filePath(kept().first()));
-        const QByteArray record = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        EXPECT_TRUE(record.contains("RU[Chinese]") && record.contains("KM[7]") && record.contains("RE[W+"))
-            << record.toStdString();
+        // Pass until GNU Go passes too, then Pass accepts the count and the game is kept as it ended.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return session.keys("p") && newestKept().contains("RE[W+"); }, WaitMs))
+            << session.log();
+        EXPECT_TRUE(newestKept().contains("RU[Chinese]") && newestKept().contains("KM[7]")) << newestKept().toStdString();
     }
     const struct {
         const char* name;
@@ -149,8 +152,13 @@ TEST(RealWindow, AnAreaGameIsSavedCountedKeptAndReopenedAndHoshiEndsWithItsEngin
     for (const auto& end : ends) {
         SCOPED_TRACE(end.name);
         Session session(x, QString(FAKE_GTP_ENGINE) + (end.killed ? " --linger" : ""), home.path(), {saved});
-        ASSERT_TRUE(!session.find("^Open$").isEmpty() && x.xdotool({"key", "Return"})) << session.log();
+        ASSERT_TRUE(!session.find("^Continue the Game$").isEmpty() && x.xdotool({"key", "Return"})) << session.log();
         ASSERT_TRUE(showsE5AndAnAnswer(session)) << session.log();
+        // A move of the game opened (on row 7, a new point each time), answered by a pass: in its
+        // file before hoshi ends, however it ends.
+        const int column = static_cast<int>(&end - ends) + 2;
+        const auto keptWithMove = [&] { return newestKept().contains(";B[" + QByteArray(1, 'a' + column) + "c];W[]"); };
+        ASSERT_TRUE(session.click(at(column, 6)) && QTest::qWaitFor(keptWithMove, WaitMs)) << session.log();
         qint64 engine = 0;
         ASSERT_TRUE(QTest::qWaitFor([&] {
             const auto children = x.run("pgrep", {"-P", QString::number(session.hoshi.processId())});
@@ -159,9 +167,52 @@ TEST(RealWindow, AnAreaGameIsSavedCountedKeptAndReopenedAndHoshiEndsWithItsEngin
         end.end(session);
         ASSERT_TRUE(session.hoshi.waitForFinished(WaitMs)) << "hoshi is still running\n" << session.log();
         EXPECT_EQ(session.hoshi.exitStatus() == QProcess::NormalExit && session.hoshi.exitCode() == 0, !end.killed);
+        EXPECT_TRUE(keptWithMove());
         // A process that only waits to be reaped counts as gone.
         EXPECT_TRUE(QTest::qWaitFor([&] {
             return x.run("ps", {"-o", "stat=", "-p", QString::number(engine)}).value_or("Z").trimmed().startsWith('Z');
         }, WaitMs)) << "the engine outlived hoshi";
+    }
+}
+
+// However hoshi is asked to end, a dialog open at that moment does not keep it
+// alive, at start-up or later; and nothing that is not a regular file, a FIFO
+// as the game to open or as the settings, blocks it.
+TEST(RealWindow, aSignalEndsHoshiWhateverDialogIsOpenAndNoFifoBlocksIt)
+{
+    XvfbDisplay x;
+    if (!x.isRunning()) {
+        GTEST_SKIP() << "no X server for the real window: " << x.failure().toStdString();
+    }
+    QTemporaryDir home;
+    const auto file = [&](const QString& name, const QByteArray& text) {
+        QFile game(home.filePath(name));
+        EXPECT_TRUE(game.open(QIODevice::WriteOnly) && game.write(text) == text.size());
+        return game.fileName();
+    };
+    ASSERT_TRUE(QDir().mkpath(home.filePath("config/hoshi")));
+    for (const QString& fifo : {home.filePath("fifo.sgf"), home.filePath("config/hoshi/hoshi.conf")}) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    }
+    const struct {
+        QStringList arguments;
+        QString keys, dialog;
+        int signal;
+    } rows[] = {
+        {{file("text.sgf", "hello")}, "", "^Game Not Opened$", SIGTERM},
+        {{home.filePath("fifo.sgf")}, "", "^Game Not Opened$", SIGINT},
+        {{file("game.sgf", "(;GM[1]FF[4]SZ[9];B[ee])")}, "", "^Continue the Game$", SIGHUP},
+        {{}, "ctrl+o", "^Open$", SIGTERM},
+        {{}, "alt+h a", "^About hoshi$", SIGTERM},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dialog.toStdString());
+        Session session(x, "/nonexistent/engine", home.path(), row.arguments);
+        ASSERT_FALSE(session.window.isEmpty()) << "no main window\n" << session.log();
+        ASSERT_TRUE(row.keys.isEmpty() || session.keys(row.keys));
+        ASSERT_FALSE(session.find(row.dialog).isEmpty()) << session.log();
+        ::kill(static_cast<pid_t>(session.hoshi.processId()), row.signal);
+        EXPECT_TRUE(session.hoshi.waitForFinished(WaitMs)) << "the dialog kept hoshi alive\n" << session.log();
+        EXPECT_EQ(session.hoshi.exitCode(), 0);
     }
 }
