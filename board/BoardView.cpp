@@ -1,5 +1,8 @@
 #include "BoardView.h"
 
+#include "board/BoardOverlayPainter.h"
+#include "board/DeadStoneMarking.h"
+#include "engine/GTPEngineSynchroniser.h"
 #include "rules/Log.h"
 #include "rules/NumberText.h"
 
@@ -99,6 +102,8 @@ BoardView::BoardView(const QRect& frame, std::unique_ptr<GTPGoGame> game, GTPGoC
     m_ForbiddenMove = GoBoardPoint::empty();
 
     m_StoneRadius = static_cast<float>(m_BoardWidthFactor * kStoneRadiusFactor - kStoneGap);
+    m_Marking = new DeadStoneMarking(*m_GoGame, this);
+    connect(m_Marking, &DeadStoneMarking::Changed, this, &BoardView::showMarkedCount);
     initializeBoard();
     initializeInfoColumn();
     // Moves are reported anywhere in the view; the handlers keep to GoBoardHitbox.
@@ -107,11 +112,8 @@ BoardView::BoardView(const QRect& frame, std::unique_ptr<GTPGoGame> game, GTPGoC
 
     if (!m_IsTwoPlayers && !m_GoGame->IsGameOver()) {
         startPachi();
-        if (m_GTPEngine) {
-            m_GTPEngine->clearBoard();
-            m_GTPEngine->setGameInfo(m_GameInfo);
-            catchUpGame();
-        }
+        m_EngineSync->restart(m_GoGame->getMoves());
+        askEngineToPlay();
     }
 }
 
@@ -211,9 +213,20 @@ void BoardView::paintEvent(QPaintEvent* /*event*/)
     drawStones(painter);
     drawLastMove(painter);
     drawForbiddenMove(painter);
+    BoardOverlayPainter([this](const GTPGoPoint& point) { return QPointF(getPosX(point.X() - 1), getPosY(point.Y() - 1)); },
+                        m_StoneRadius, height())
+        .paint(painter, m_Overlay);
     drawCount(painter);
     setPrisoners();
     drawMouseOver(painter);
+}
+
+void BoardView::setOverlay(BoardOverlay overlay)
+{
+    if (overlay != m_Overlay) {
+        m_Overlay = std::move(overlay);
+        update();
+    }
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
@@ -224,9 +237,9 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     const QPointF location = toViewLocation(event->position());
     // The hover stone stays away until the mouse moves again.
     m_MouseLocationToUpdate = kNoMouseLocation;
-    if (m_IsMarking && !m_IsDemonstration) {
+    if (m_Marking->isMarking() && !m_IsDemonstration) {
         if (const std::optional<GoBoardPoint> point = locationToBoardPoint(location)) {
-            toggleGroup(boardPointToGoPoint(*point));
+            m_Marking->toggleGroup(boardPointToGoPoint(*point));
         }
     } else {
         playMove(location);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/BoardMessages.h"
+#include "board/BoardOverlay.h"
 #include "board/GoBoardPoint.h"
 #include "board/StoneImageCache.h"
 #include "engine/GTPGoEngineWrapper.h"
@@ -23,6 +24,8 @@
 #include <unordered_set>
 #include <vector>
 
+class DeadStoneMarking;
+class GTPEngineSynchroniser;
 class QCheckBox;
 class QLabel;
 class QPainter;
@@ -58,6 +61,9 @@ public:
     const GTPGoGame& GoGame() const { return *m_GoGame; }
     const QString& EngineName() const { return m_EngineName; }
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
+    // What a class beside the board draws over it; replaces the previous overlay.
+    void setOverlay(BoardOverlay overlay);
+    const BoardOverlay& overlay() const { return m_Overlay; }
     // A notice of the program's own (a game that could not be saved) below the message shown.
     void showNotice(std::function<QString()> text);
 
@@ -138,7 +144,8 @@ private:
 
     // Play controller.
     void startPachi();
-    void catchUpGame();
+    // Asks the engine for its move when it is its turn.
+    void askEngineToPlay();
     void generateMove(GTPGoColor color);
     // False only when the game refused the move. Location in view coordinates.
     bool playMove(QPointF location);
@@ -148,7 +155,6 @@ private:
     // The engine's answer to a move request was refused or was no move: the player wins.
     void engineGaveNoLegalMove();
     void engineFailed(const QString& reason);
-    void engineRefusedUndo();
     // A move was recorded: keeps the message shown before it, for a take back.
     void notePly();
     // Counted at once, or by area once the dead stones are marked.
@@ -161,14 +167,9 @@ private:
     // Review.
     void navigate(std::int32_t step);
 
-    // Marking dead stones, for an area count.
-    void startMarking();
-    void markEngineDeadStones(const std::string& vertices);
-    void toggleGroup(const GTPGoPoint& point);
+    // Marking dead stones, for an area count: the count so far in the message area; Pass accepts it.
     void showMarkedCount();
     void acceptCount();
-    std::vector<GTPGoPoint> deadStones() const;
-    std::int32_t deadStonesOf(GTPGoColor color) const;
 
     QRectF m_GoBoardRect;
     QRectF m_GoBoardHitbox;
@@ -184,18 +185,18 @@ private:
     GTPGoColor m_PlayerColor;
     std::unique_ptr<GTPGoGame> m_GoGame;
     GTPGoEngineWrapper* m_GTPEngine = nullptr;
+    // Owned by the engine link: what it has been told of the record.
+    GTPEngineSynchroniser* m_EngineSync = nullptr;
     QString m_CurrentLanguage;
     QString m_EngineName;
     std::function<QString()> m_Message;
     std::vector<std::function<QString()>> m_MessagesBefore;
-    bool m_ResyncOnUndoRefused = false;
-    bool m_IsMarking = false;
-    // Marked while marking; once the count is accepted, the prisoners they made.
-    std::unordered_set<GTPGoPoint> m_DeadStones;
+    DeadStoneMarking* m_Marking = nullptr;
     bool m_IsTwoPlayers = false;
     bool m_IsDemonstration = false;
     QStringList m_ColumnNames;
     StoneMap m_StoneList;
+    BoardOverlay m_Overlay;
     float m_Width = 0;
     float m_Height = 0;
     float m_StoneRadius = 0;

@@ -1,6 +1,7 @@
 #include "BoardView.h"
 
 #include "board/BoardMessages.h"
+#include "board/DeadStoneMarking.h"
 #include "settings/ClockText.h"
 
 #include <QCheckBox>
@@ -192,9 +193,9 @@ void BoardView::setPrisoners()
     };
     // Dead stones are the prisoners of the other side.
     show(m_BlackCapturedStonesTextField,
-         m_GoGame->getNumberOfCapturedStones(GTPGoColorBlack) + deadStonesOf(GTPGoColorWhite));
+         m_GoGame->getNumberOfCapturedStones(GTPGoColorBlack) + m_Marking->deadStonesOf(GTPGoColorWhite));
     show(m_WhiteCapturedStonesTextField,
-         m_GoGame->getNumberOfCapturedStones(GTPGoColorWhite) + deadStonesOf(GTPGoColorBlack));
+         m_GoGame->getNumberOfCapturedStones(GTPGoColorWhite) + m_Marking->deadStonesOf(GTPGoColorBlack));
 }
 
 void BoardView::updateClock()

@@ -1,5 +1,6 @@
 #include "BoardView.h"
 
+#include "board/DeadStoneMarking.h"
 #include "board/ViewPainter.h"
 
 #include <QColor>
@@ -124,7 +125,7 @@ void BoardView::drawStones(QPainter& painter)
     }
     for (const auto& [point, color] : m_StoneList) {
         // A stone marked dead stays translucent, crossed in its own colour's contrast.
-        if (!m_DeadStones.contains(boardPointToGoPoint(point))) {
+        if (!m_Marking->isDead(boardPointToGoPoint(point))) {
             drawStoneAtPoint(painter, color, QPointF(getPosX(point.X()), getPosY(point.Y())));
             continue;
         }

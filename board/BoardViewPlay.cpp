@@ -5,7 +5,9 @@
 #include "BoardView.h"
 
 #include "board/BoardMessages.h"
+#include "board/DeadStoneMarking.h"
 #include "engine/EngineDisplayName.h"
+#include "engine/GTPEngineSynchroniser.h"
 #include "rules/Log.h"
 
 #include <QLabel>
@@ -43,25 +45,18 @@ void BoardView::startPachi()
     const std::optional<GTPEngineCommand> engine = locateEngine(m_GameInfo.Level());
     m_EngineName = engineDisplayName(engine ? engine->Name : engineName());
     m_GTPEngine = new GTPGoEngineWrapper(m_EngineName, engine, this);
+    m_EngineSync = new GTPEngineSynchroniser(*m_GTPEngine, m_GameInfo, m_GTPEngine);
+    connect(m_EngineSync, &GTPEngineSynchroniser::Restarted, this, &BoardView::askEngineToPlay);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasPlayed, this, &BoardView::engineHasPlayed);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasResigned, this, &BoardView::engineHasResigned);
     connect(m_GTPEngine, &GTPGoEngineWrapper::EngineFailed, this, &BoardView::engineFailed);
     connect(m_GTPEngine, &GTPGoEngineWrapper::HasAnsweredUnusableMove, this, &BoardView::engineGaveNoLegalMove);
-    connect(m_GTPEngine, &GTPGoEngineWrapper::UndoRefused, this, &BoardView::engineRefusedUndo);
 }
 
-void BoardView::catchUpGame()
+void BoardView::askEngineToPlay()
 {
-    for (const auto& turn : m_GoGame->Turns()) {
-        const GTPGoMove& move = turn->Move();
-        if (move.IsPass()) {
-            m_GTPEngine->pass(move.Color());
-        } else {
-            m_GTPEngine->playMove(move.Color(), move.Point()->X(), move.Point()->Y());
-        }
-    }
-    if (m_GoGame->ColorToMove() != m_PlayerColor) {
-        generateMove(m_GoGame->ColorToMove());
+    if (!m_GoGame->IsGameOver() && toPlay() != m_PlayerColor) {
+        generateMove(toPlay());
     }
 }
 
@@ -102,7 +97,7 @@ bool BoardView::playMove(QPointF location)
     m_LastMove = *point;
     m_ForbiddenMove.setX(-1);
     if (!m_IsTwoPlayers && m_GTPEngine != nullptr) {
-        m_GTPEngine->playMove(move.Color(), move.Point()->X(), move.Point()->Y());
+        m_EngineSync->synchronise(m_GoGame->getMoves());
         generateMove(toPlay());
     }
     showMessage({});
@@ -111,7 +106,7 @@ bool BoardView::playMove(QPointF location)
 
 void BoardView::onPass()
 {
-    if (m_IsMarking && !m_IsDemonstration) {
+    if (m_Marking->isMarking() && !m_IsDemonstration) {
         acceptCount();
         return;
     }
@@ -146,7 +141,7 @@ void BoardView::pass(GTPGoColor color)
         if (m_GoGame->IsGameOver()) {
             gameEndedByPasses();
         } else {
-            m_GTPEngine->pass(color);
+            m_EngineSync->synchronise(m_GoGame->getMoves());
             generateMove(toPlay());
         }
     }
@@ -156,10 +151,27 @@ void BoardView::pass(GTPGoColor color)
 void BoardView::gameEndedByPasses()
 {
     if (m_GameInfo.Counting() == GTPGoCounting::Area) {
-        startMarking();
+        m_Marking->start(m_GTPEngine);
+        emit PlayChanged();
     } else {
         setScore();
     }
+}
+
+void BoardView::showMarkedCount()
+{
+    const GTPGoGameResult& result = *m_GoGame->Result();
+    showMessage([white = result.WhiteScore(), black = result.BlackScore()] {
+        return BoardMessages::marking(white, black);
+    });
+    update();
+}
+
+void BoardView::acceptCount()
+{
+    // The dead stones are the other side's prisoners now, and off the board.
+    showChanges(m_Marking->accept(), {});
+    setScore();
 }
 
 void BoardView::notePly()
@@ -188,14 +200,11 @@ void BoardView::takeBack()
     if (!canTakeBack()) {
         return;
     }
-    // Against the engine, back to before the player's last move; the engine
-    // undoes what it knows of: every turn, and the ending pass if it made it.
-    int undos = 0;
+    // Against the engine, back to before the player's last move.
     GTPGoColor taken = GTPGoColorEmpty;
     do {
         const bool endingPass = m_GoGame->End() == GTPGoGameEnd::TwoPasses;
         taken = endingPass ? toPlay() : m_GoGame->getLastTurn()->Move().Color();
-        undos += endingPass && taken == m_PlayerColor ? 0 : 1;
         m_GoGame->takeBack();
         m_Message = m_MessagesBefore.empty() ? std::function<QString()>() : m_MessagesBefore.back();
         if (!m_MessagesBefore.empty()) {
@@ -204,13 +213,9 @@ void BoardView::takeBack()
     } while (!m_IsTwoPlayers && taken != m_PlayerColor);
 
     if (!m_IsTwoPlayers && m_GTPEngine != nullptr) {
-        m_ResyncOnUndoRefused = true;
-        for (int i = 0; i < undos; ++i) {
-            m_GTPEngine->undo();
-        }
+        m_EngineSync->synchronise(m_GoGame->getMoves());
     }
-    m_IsMarking = false;
-    m_DeadStones.clear();
+    m_Marking->clear();
     initializeBoard();
     const GTPGoTurn* last = m_GoGame->getLastTurn();
     m_LastMove = last != nullptr && last->Move().Point() ? goPointToBoardPoint(*last->Move().Point())
@@ -221,17 +226,6 @@ void BoardView::takeBack()
     refreshClockFields();
     update();
     emit PlayChanged();
-}
-
-void BoardView::engineRefusedUndo()
-{
-    // An engine without "undo" is brought up to date as a new game is.
-    if (!std::exchange(m_ResyncOnUndoRefused, false)) {
-        return;
-    }
-    m_GTPEngine->clearBoard();
-    m_GTPEngine->setGameInfo(m_GameInfo);
-    catchUpGame();
 }
 
 void BoardView::onResign()
@@ -251,6 +245,8 @@ void BoardView::engineHasPlayed(const GTPGoMove& move)
     if (m_IsTwoPlayers || toPlay() != getOppositeColor(m_PlayerColor)) {
         return;
     }
+    // Its own move, even the pass that ends the game and makes no turn: a take back must undo it.
+    m_EngineSync->enginePlayed(move);
     GTPGoMoveMessage message = GTPGoMessageNone;
     if (!m_GoGame->playMove(move, message)) {
         // A refused pass is the second pass, which ended the game.

@@ -3,6 +3,8 @@
 // computes between two turns; the rules board is never touched.
 #include "BoardView.h"
 
+#include "board/DeadStoneMarking.h"
+
 #include <QPushButton>
 
 #include <vector>
@@ -33,7 +35,7 @@ void BoardView::onDemonstration()
     }
     // Only a game ended by two passes was counted (a resignation, a loss on time or a failing engine was
     // not), and while dead stones are marked its count is not yet accepted.
-    m_DisplayCount = !m_IsDemonstration && !m_IsMarking && m_GoGame->Result().has_value();
+    m_DisplayCount = !m_IsDemonstration && !m_Marking->isMarking() && m_GoGame->Result().has_value();
     m_DisplayMouseOver = !m_IsDemonstration;
     update();
     emit PlayChanged();

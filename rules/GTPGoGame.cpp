@@ -105,6 +105,15 @@ void GTPGoGame::recomputeKoPoint()
     }
 }
 
+std::vector<GTPGoMove> GTPGoGame::getMoves(std::size_t count) const
+{
+    std::vector<GTPGoMove> moves;
+    for (std::size_t i = 0; i < std::min(count, m_Turns.size()); ++i) {
+        moves.push_back(m_Turns[i]->Move());
+    }
+    return moves;
+}
+
 bool GTPGoGame::takeBack()
 {
     if (m_End == GTPGoGameEnd::TwoPasses) {

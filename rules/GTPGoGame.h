@@ -25,6 +25,8 @@ public:
     void addTurn(std::unique_ptr<GTPGoTurn> turn);
     GTPGoTurn* getLastTurn() const;
     GTPGoTurn* getNodeToDisplay() const { return m_CurrentNode; }
+    // The moves of the first count turns (all of them by default), in order.
+    std::vector<GTPGoMove> getMoves(std::size_t count = SIZE_MAX) const;
     // Charges the side to move; true (and the game over) when it lost on time.
     bool updateClock();
     void setPause(bool pause);

@@ -45,6 +45,6 @@ fuzz() {
 
 fuzz gtp_answer_fuzzer "GTP answer reader" fuzz/corpus \
   fuzz/GTPAnswerFuzzer.cpp engine/GTPAnswer.cpp engine/GTPAnswerFramer.cpp engine/GTPCommandText.cpp \
-  engine/ShellWords.cpp rules/Log.cpp
+  engine/ShellWords.cpp rules/Log.cpp rules/NumberText.cpp
 fuzz sgf_reader_fuzzer "SGF reader" fuzz/corpus-sgf \
   fuzz/SGFReaderFuzzer.cpp sgf/*.cpp rules/*.cpp settings/*.cpp

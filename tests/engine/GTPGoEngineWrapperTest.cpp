@@ -1,4 +1,5 @@
 #include "engine/GTPEngineReaper.h"
+#include "engine/GTPEngineSynchroniser.h"
 #include "engine/GTPGoEngineWrapper.h"
 #include "tests/support/ExpectedGtp.h"
 #include "tests/support/FakeEngineRecord.h"
@@ -147,4 +148,34 @@ TEST(GTPGoEngineWrapper, a_long_chunk_is_logged_by_its_first_thousand_bytes_and_
     engine.wrapper->readOutput(QByteArray(5000, 'b'));
     EXPECT_EQ(log.lines, Lines({"Read data: " + std::string(1000, 'a'),
                                 "Read data: " + std::string(1000, 'b') + "… (5000 bytes)"}));
+}
+
+// Review jumps back and forth: an engine that can undo goes back to the shared
+// history and plays on from there; one that cannot is given the game again.
+TEST(GTPEngineSynchroniser, the_engine_is_brought_to_any_position_by_undo_or_else_by_a_replay)
+{
+    const GTPGoMove c3 = GTPGoMove::stone(GTPGoColorBlack, {3, 3}), e5 = GTPGoMove::stone(GTPGoColorWhite, {5, 5}),
+                    d4 = GTPGoMove::stone(GTPGoColorBlack, {4, 4}), g7 = GTPGoMove::stone(GTPGoColorWhite, {7, 7});
+    Lines replay = expectedStartLines(0, "0.0", "600 30 1");
+    replay.insert(replay.end(), {"play B C3", "play W G7"});
+    for (const bool canUndo : {true, false}) {
+        WrapperUnderTest engine(fake(canUndo ? Lines {} : Lines {"--fail", "undo"}));
+        GTPEngineSynchroniser sync(*engine.wrapper, GTPGoGameInfo());
+        int restarts = 0;
+        QObject::connect(&sync, &GTPEngineSynchroniser::Restarted, [&] { ++restarts; });
+        sync.restart({c3, e5});
+        sync.synchronise({c3, e5, d4});
+        sync.synchronise({c3, e5, d4});
+        sync.synchronise({c3, g7});
+        Lines expected = expectedStartLines(0, "0.0", "600 30 1");
+        expected.insert(expected.end(), {"play B C3", "play W E5", "play B D4", "undo", "undo", "play W G7"});
+        if (!canUndo) {
+            expected.insert(expected.end(), replay.begin(), replay.end());
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.received().size() == expected.size(); }));
+        QTest::qWait(50); // time for a second replay, if any
+        EXPECT_EQ(engine.received(), expected) << canUndo;
+        EXPECT_EQ(restarts, canUndo ? 0 : 1);
+        EXPECT_EQ(sync.known(), std::vector<GTPGoMove>({c3, g7}));
+    }
 }
