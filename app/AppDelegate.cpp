@@ -1,6 +1,8 @@
 #include "AppDelegate.h"
 
+#include "app/BoardCoach.h"
 #include "app/BoardViewController.h"
+#include "app/CoachPanel.h"
 #include "app/GameArchive.h"
 #include "app/GameInfoViewController.h"
 #include "app/MainMenuViewController.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
@@ -82,11 +85,41 @@ void AppDelegate::setScreen(QWidget* screen)
     if (board() != nullptr) {
         connect(board()->boardView(), &BoardView::PlayChanged, this, &AppDelegate::refreshTakeBack);
     }
+    startCoach();
     refreshTakeBack();
     refreshTitle();
     if (failure) {
         showKeepingFailure(*failure);
     }
+}
+
+void AppDelegate::startCoach()
+{
+    m_coachPanel->clear();
+    m_showTerritory->setChecked(false);
+    if (BoardViewController* game = board()) {
+        // A child of the screen: its coach process ends with the game.
+        auto* coach = new BoardCoach(*game->boardView(), *m_coachPanel, game);
+        coach->setObjectName(QStringLiteral("BoardCoach"));
+        coach->setCommenting(m_commentMoves->isChecked());
+        connect(coach, &BoardCoach::StateChanged, this, &AppDelegate::refreshCoach);
+    }
+    refreshCoach();
+}
+
+BoardCoach* AppDelegate::coach() const
+{
+    return board() != nullptr ? board()->findChild<BoardCoach*>(QStringLiteral("BoardCoach")) : nullptr;
+}
+
+void AppDelegate::refreshCoach()
+{
+    BoardCoach* coach = this->coach();
+    const bool available = coach != nullptr && coach->isAvailable();
+    for (QAction* action : {m_hint, m_commentMoves, m_showTerritory}) {
+        action->setEnabled(available);
+    }
+    m_coachDock->setVisible(coach != nullptr && coach->wantsPanel());
 }
 
 void AppDelegate::showKeepingFailure(const QString& reason)
@@ -233,6 +266,39 @@ void AppDelegate::createMenus()
     m_gameMenu->addSeparator();
     m_quit = m_gameMenu->addAction(QString(), m_window.get(), &QMainWindow::close);
     m_quit->setShortcut(QKeySequence::Quit);
+    m_coachMenu = m_window->menuBar()->addMenu(QString());
+    // Not H: a column letter, which typed coordinates use.
+    m_hint = m_coachMenu->addAction(QString(), this, [this] {
+        if (BoardCoach* coach = this->coach()) {
+            coach->hint();
+        }
+    });
+    m_hint->setShortcut(QKeySequence(Qt::Key_Question));
+    m_commentMoves = m_coachMenu->addAction(QString());
+    m_commentMoves->setCheckable(true);
+    m_commentMoves->setChecked(m_settings.commentsMoves());
+    connect(m_commentMoves, &QAction::toggled, this, [this](bool on) {
+        m_settings.setCommentsMoves(on);
+        if (BoardCoach* coach = this->coach()) {
+            coach->setCommenting(on);
+        }
+    });
+    m_showTerritory = m_coachMenu->addAction(QString());
+    m_showTerritory->setCheckable(true);
+    m_showTerritory->setShortcut(QKeySequence(Qt::Key_T));
+    connect(m_showTerritory, &QAction::toggled, this, [this](bool on) {
+        if (BoardCoach* coach = this->coach()) {
+            coach->setShowingTerritory(on);
+        }
+    });
+    m_coachPanel = new CoachPanel;
+    m_coachDock = new QDockWidget(m_window.get());
+    m_coachDock->setObjectName(QStringLiteral("CoachDock"));
+    m_coachDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    m_coachDock->setTitleBarWidget(new QWidget(m_coachDock));
+    m_coachDock->setWidget(m_coachPanel);
+    m_window->addDockWidget(Qt::RightDockWidgetArea, m_coachDock);
+    m_coachDock->hide();
     m_helpMenu = m_window->menuBar()->addMenu(QString());
     m_shortcuts = m_helpMenu->addAction(QString(), this, &AppDelegate::showShortcuts);
     m_about = m_helpMenu->addAction(QString(), this, &AppDelegate::showAbout);
@@ -270,6 +336,10 @@ void AppDelegate::retranslateMenus()
     m_saveAs->setText(tr("Save &As…"));
     m_takeBack->setText(tr("&Take Back Move"));
     m_quit->setText(tr("&Quit"));
+    m_coachMenu->setTitle(tr("&Coach"));
+    m_hint->setText(tr("&Hint"));
+    m_commentMoves->setText(tr("&Comment My Moves"));
+    m_showTerritory->setText(tr("Show &Territory"));
     m_helpMenu->setTitle(tr("&Help"));
     m_shortcuts->setText(tr("&Keyboard Shortcuts"));
     m_about->setText(tr("&About hoshi"));

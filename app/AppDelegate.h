@@ -11,7 +11,10 @@
 #include <optional>
 #include <vector>
 
+class BoardCoach;
 class BoardViewController;
+class CoachPanel;
+class QDockWidget;
 class QAction;
 class QMenu;
 
@@ -66,6 +69,10 @@ private:
     // The engine a game at this level would play: "GNU Go, level 3", "katago".
     static QString engineDescription(int level);
     void refreshTakeBack();
+    // The Coach menu follows the board's coach; the panel shows while the coach has something to say.
+    void refreshCoach();
+    void startCoach();
+    BoardCoach* coach() const;
     // "hoshi", or on a game against the engine "hoshi — GNU Go, level 3".
     void refreshTitle();
 
@@ -80,6 +87,12 @@ private:
     QAction* m_quit = nullptr;
     QAction* m_shortcuts = nullptr;
     QAction* m_about = nullptr;
+    QMenu* m_coachMenu = nullptr;
+    QAction* m_hint = nullptr;
+    QAction* m_commentMoves = nullptr;
+    QAction* m_showTerritory = nullptr;
+    QDockWidget* m_coachDock = nullptr;
+    CoachPanel* m_coachPanel = nullptr;
     // Enabled only while a game is shown.
     std::vector<QAction*> m_boardActions;
     bool m_Terminating = false;

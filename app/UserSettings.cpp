@@ -93,6 +93,16 @@ void UserSettings::setCounting(GTPGoCounting counting)
     setValue("counting", counting == GTPGoCounting::Area ? 1 : 0);
 }
 
+bool UserSettings::commentsMoves() const
+{
+    return number("commentMoves", 0, 1, 0) == 1;
+}
+
+void UserSettings::setCommentsMoves(bool on)
+{
+    setValue("commentMoves", on ? 1 : 0);
+}
+
 int UserSettings::number(const char* key, int lowest, int highest, int fallback) const
 {
     bool isNumber = false;

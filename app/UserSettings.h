@@ -28,6 +28,9 @@ public:
     void setLevel(int level);
     GTPGoCounting counting() const;
     void setCounting(GTPGoCounting counting);
+    // Whether the coach comments on the player's moves; off by default.
+    bool commentsMoves() const;
+    void setCommentsMoves(bool on);
 
 private:
     int number(const char* key, int lowest, int highest, int fallback) const;

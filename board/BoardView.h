@@ -61,6 +61,7 @@ public:
     const GTPGoGame& GoGame() const { return *m_GoGame; }
     const QString& EngineName() const { return m_EngineName; }
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
+    bool isReviewing() const { return m_IsDemonstration; }
     // What a class beside the board draws over it; replaces the previous overlay.
     void setOverlay(BoardOverlay overlay);
     const BoardOverlay& overlay() const { return m_Overlay; }
@@ -88,7 +89,7 @@ signals:
     void ResignRequested(const QString& language);
     // However it ended: two passes, a resignation, on time, an engine failure.
     void GameEnded();
-    // A move was played or taken back, the game ended, review was entered or left.
+    // A move was played or taken back, the game ended, review was entered, stepped or left.
     void PlayChanged();
 
 protected:

@@ -74,4 +74,5 @@ void BoardView::navigate(std::int32_t step)
         m_LastMove = goPointToBoardPoint(*shown->Move().Point());
     }
     update();
+    emit PlayChanged();
 }

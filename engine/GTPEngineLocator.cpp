@@ -65,6 +65,22 @@ std::string GTPEngineLocator::name() const
     return m_Environment("HOSHI_ENGINE_NAME").value_or("");
 }
 
+std::optional<GTPEngineCommand> GTPEngineLocator::locateCoach() const
+{
+    if (const auto line = m_Environment("HOSHI_COACH")) {
+        const auto words = ShellWords::split(*line);
+        if (!words || words->empty()) {
+            Log::write("HOSHI_COACH is not a command line: " + *line);
+            return std::nullopt;
+        }
+        return GTPEngineCommand{words->front(), std::vector<std::string>(words->begin() + 1, words->end()), "coach"};
+    }
+    if (const auto gnugo = findGnuGo()) {
+        return GTPEngineCommand{*gnugo, {"--mode", "gtp", "--level", std::to_string(CoachLevel)}, GnuGoName, true};
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> GTPEngineLocator::findGnuGo() const
 {
     // Only gnugo is looked up on the PATH: Debian's "pachi" there is a platform game.

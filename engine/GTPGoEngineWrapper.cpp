@@ -29,8 +29,8 @@ std::string logExcerpt(const QByteArray& chunk)
 }
 
 GTPGoEngineWrapper::GTPGoEngineWrapper(const QString& name, const std::optional<GTPEngineCommand>& command,
-                                       QObject* parent)
-    : QObject(parent), m_Name(name)
+                                       QObject* parent, Traffic traffic)
+    : QObject(parent), m_Name(name), m_Traffic(traffic)
 {
     if (!command) {
         fail(Failure::NotStarted, QStringLiteral("no GTP engine was found"));
@@ -39,6 +39,10 @@ GTPGoEngineWrapper::GTPGoEngineWrapper(const QString& name, const std::optional<
     m_PachiTask = new QProcess(this);
     // The engine's standard error goes wherever ours goes.
     m_PachiTask->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (m_Traffic == Traffic::Quiet) {
+        m_PachiTask->setProcessChannelMode(QProcess::SeparateChannels);
+        m_PachiTask->setStandardErrorFile(QProcess::nullDevice());
+    }
     connect(m_PachiTask, &QProcess::readyReadStandardOutput, this, [this] {
         // Answers are handled from the event loop, not inside QProcess's own
         // signal, so that a handler may safely destroy this wrapper.
@@ -140,7 +144,9 @@ void GTPGoEngineWrapper::executeNextCommand()
 void GTPGoEngineWrapper::readOutput(const QByteArray& chunk)
 {
     m_IsWaitingForAnswer = false;
-    Log::write("Read data: " + logExcerpt(chunk));
+    if (m_Traffic == Traffic::Logged) {
+        Log::write("Read data: " + logExcerpt(chunk));
+    }
     if (!chunk.isEmpty()) {
         m_HasAnswered = true;
     }

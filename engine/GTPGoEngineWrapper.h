@@ -22,12 +22,14 @@ class GTPGoEngineWrapper : public QObject {
     Q_OBJECT
 public:
     enum class Failure { None, NotStarted, Died };
+    // A quiet engine's output and standard error stay out of the log: the coach's would drown the game's.
+    enum class Traffic { Logged, Quiet };
 
     // Starts the engine at once; with no command, fails (EngineFailed, NotStarted)
     // once control returns to the event loop, so a caller connected right after
     // construction still hears it.
     GTPGoEngineWrapper(const QString& name, const std::optional<GTPEngineCommand>& command,
-                       QObject* parent = nullptr);
+                       QObject* parent = nullptr, Traffic traffic = Traffic::Logged);
     // Sends "quit" and closes the engine's input, then hands the process to
     // GTPEngineReaper, which ends it without blocking the caller.
     ~GTPGoEngineWrapper() override;
@@ -95,6 +97,7 @@ private:
     // Set while a question is written, so that its answer goes to its callback.
     bool m_AskingQuestion = false;
     bool m_IsWaitingForAnswer = false;
+    Traffic m_Traffic;
     GTPGoColor m_LastColorAsked = GTPGoColorBlack;
     Failure m_Failure = Failure::None;
 };

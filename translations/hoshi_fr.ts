@@ -127,6 +127,22 @@ Le moteur : %2</translation>
         <source>Continue the Game</source>
         <translation>Continuer la partie</translation>
     </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Professeur</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Conseil</translation>
+    </message>
+    <message>
+        <source>&amp;Comment My Moves</source>
+        <translation>Commenter &amp;mes coups</translation>
+    </message>
+    <message>
+        <source>Show &amp;Territory</source>
+        <translation>Montrer le &amp;territoire</translation>
+    </message>
 </context>
 <context>
     <name>BoardMessages</name>
@@ -225,6 +241,166 @@ La partie est terminée.</translation>
     <message>
         <source>Player</source>
         <translation>Joueur</translation>
+    </message>
+</context>
+<context>
+    <name>CoachWords</name>
+    <message>
+        <source>Pass</source>
+        <translation>Passer</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No move is worth more than a pass.</source>
+        <translation>Aucun coup ne vaut plus qu’un passe.</translation>
+    </message>
+    <message>
+        <source>%1 lost %2.</source>
+        <translation>%1 a perdu %2.</translation>
+    </message>
+    <message>
+        <source>%1 was better.</source>
+        <translation>%1 était meilleur.</translation>
+    </message>
+    <message>
+        <source>%1 was better: %2.</source>
+        <translation>%1 était meilleur : %2.</translation>
+    </message>
+    <message>
+        <source>Your stones at %1 can be captured (at %2).</source>
+        <translation>Tes pierres en %1 peuvent être capturées (en %2).</translation>
+    </message>
+    <message>
+        <source>The game is about even.</source>
+        <translation>La partie est à peu près égale.</translation>
+    </message>
+    <message>
+        <source>Black leads by %1.</source>
+        <translation>Noir mène d’%1.</translation>
+    </message>
+    <message>
+        <source>White leads by %1.</source>
+        <translation>Blanc mène d’%1.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of several reasons</comment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>it attacks %1</source>
+        <translation>il attaque %1</translation>
+    </message>
+    <message>
+        <source>it defends %1</source>
+        <translation>il défend %1</translation>
+    </message>
+    <message>
+        <source>it threatens %1</source>
+        <translation>il menace %1</translation>
+    </message>
+    <message>
+        <source>it prepares to save %1</source>
+        <translation>il prépare le sauvetage de %1</translation>
+    </message>
+    <message>
+        <source>it kills the group at %1</source>
+        <translation>il tue le groupe en %1</translation>
+    </message>
+    <message>
+        <source>it makes the group at %1 live</source>
+        <translation>il fait vivre le groupe en %1</translation>
+    </message>
+    <message>
+        <source>it threatens to kill the group at %1</source>
+        <translation>il menace de tuer le groupe en %1</translation>
+    </message>
+    <message>
+        <source>it threatens to make the group at %1 live</source>
+        <translation>il menace de faire vivre le groupe en %1</translation>
+    </message>
+    <message>
+        <source>it stops a threat to %1</source>
+        <translation>il pare une menace contre %1</translation>
+    </message>
+    <message>
+        <source>it attacks either %1 or %2</source>
+        <translation>il attaque soit %1 soit %2</translation>
+    </message>
+    <message>
+        <source>it defends both %1 and %2</source>
+        <translation>il défend à la fois %1 et %2</translation>
+    </message>
+    <message>
+        <source>it connects %1 and %2</source>
+        <translation>il connecte %1 et %2</translation>
+    </message>
+    <message>
+        <source>it cuts %1 from %2</source>
+        <translation>il coupe %1 de %2</translation>
+    </message>
+    <message>
+        <source>it weakens %1</source>
+        <translation>il affaiblit %1</translation>
+    </message>
+    <message>
+        <source>it strengthens %1</source>
+        <translation>il renforce %1</translation>
+    </message>
+    <message>
+        <source>it wins the capturing race against %1</source>
+        <translation>il gagne la course aux libertés contre %1</translation>
+    </message>
+    <message>
+        <source>it threatens to win the capturing race against %1</source>
+        <translation>il menace de gagner la course aux libertés contre %1</translation>
+    </message>
+    <message>
+        <source>it captures stones</source>
+        <translation>il capture des pierres</translation>
+    </message>
+    <message>
+        <source>it stops a combination</source>
+        <translation>il empêche une combinaison</translation>
+    </message>
+    <message>
+        <source>it expands territory</source>
+        <translation>il agrandit le territoire</translation>
+    </message>
+    <message>
+        <source>it builds a framework</source>
+        <translation>il construit un moyo</translation>
+    </message>
+    <message>
+        <source>it invades</source>
+        <translation>il envahit</translation>
+    </message>
+    <message>
+        <source>%1: no mistake.</source>
+        <translation>%1 : pas d’erreur.</translation>
+    </message>
+    <message>
+        <source>A hint is given on your turn.</source>
+        <translation>Un conseil se demande quand c’est ton tour.</translation>
+    </message>
+    <message>
+        <source>The coach is not available: it needs GNU Go (package gnugo).</source>
+        <translation>Le professeur n’est pas disponible : il lui faut GNU Go (paquet gnugo).</translation>
+    </message>
+    <message>
+        <source>about 1 point</source>
+        <translation>environ 1 point</translation>
+    </message>
+    <message>
+        <source>about %1 points</source>
+        <translation>environ %1 points</translation>
     </message>
 </context>
 <context>
