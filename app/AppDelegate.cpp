@@ -393,7 +393,8 @@ void AppDelegate::showShortcuts()
 {
     QMessageBox::information(m_window.get(), tr("Keyboard Shortcuts"),
                              tr("P\tPass\nR\tReview on or off\nLeft, Right\tOne move back or forward in review\n"
-                                "Home, End\tFirst or last move in review\nCtrl+N\tNew game\nCtrl+O\tOpen a game\n"
+                                "Home, End\tFirst or last move in review\n?\tA hint from the coach\n"
+                                "T\tThe coach's territory on or off\nCtrl+N\tNew game\nCtrl+O\tOpen a game\n"
                                 "Ctrl+S\tSave the game as\nCtrl+Z\tTake back a move\nCtrl+Q\tQuit"));
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (only when a source changed) and runs each for
 # a bounded number of inputs (10 s at most each): the engine's answer framing
-# and parsing, and the SGF reader. Skipped without clang; any crash fails the
+# and parsing, the SGF reader and the coach's answer reader. Skipped without clang; any crash fails the
 # run. Each fuzzer's own output goes to build/fuzz/<name>.log; one summary
 # line is printed per fuzzer.
 set -euo pipefail
@@ -21,7 +21,7 @@ fuzz() {
   local bin="$OUT/$name" corpus="$OUT/corpus-$name" log="$OUT/$name.log"
   mkdir -p "$corpus"
   local stale=0
-  for f in "$@" engine/*.h rules/*.h settings/*.h sgf/*.h; do
+  for f in "$@" engine/*.h rules/*.h settings/*.h sgf/*.h coach/*.h; do
     if [ ! -f "$bin" ] || [ "$f" -nt "$bin" ]; then stale=1; fi
   done
   if [ "$stale" -eq 1 ]; then
@@ -48,3 +48,5 @@ fuzz gtp_answer_fuzzer "GTP answer reader" fuzz/corpus \
   engine/ShellWords.cpp rules/Log.cpp rules/NumberText.cpp
 fuzz sgf_reader_fuzzer "SGF reader" fuzz/corpus-sgf \
   fuzz/SGFReaderFuzzer.cpp sgf/*.cpp rules/*.cpp settings/*.cpp
+fuzz gnugo_answers_fuzzer "coach's answer reader" fuzz/corpus-coach \
+  fuzz/GnuGoAnswersFuzzer.cpp coach/GnuGoAnswers.cpp rules/*.cpp settings/*.cpp

@@ -68,26 +68,6 @@
         <translation>Raccourcis clavier</translation>
     </message>
     <message>
-        <source>P	Pass
-R	Review on or off
-Left, Right	One move back or forward in review
-Home, End	First or last move in review
-Ctrl+N	New game
-Ctrl+O	Open a game
-Ctrl+S	Save the game as
-Ctrl+Z	Take back a move
-Ctrl+Q	Quit</source>
-        <translation>P	Passer
-R	Revoir les coups ou revenir au jeu
-Gauche, Droite	Un coup en arrière ou en avant en revue
-Début, Fin	Premier ou dernier coup en revue
-Ctrl+N	Nouvelle partie
-Ctrl+O	Ouvrir une partie
-Ctrl+S	Enregistrer la partie sous
-Ctrl+Z	Reprendre un coup
-Ctrl+Q	Quitter</translation>
-    </message>
-    <message>
         <source>About hoshi</source>
         <translation>À propos de hoshi</translation>
     </message>
@@ -142,6 +122,30 @@ Le moteur : %2</translation>
     <message>
         <source>Show &amp;Territory</source>
         <translation>Montrer le &amp;territoire</translation>
+    </message>
+    <message>
+        <source>P	Pass
+R	Review on or off
+Left, Right	One move back or forward in review
+Home, End	First or last move in review
+?	A hint from the coach
+T	The coach&apos;s territory on or off
+Ctrl+N	New game
+Ctrl+O	Open a game
+Ctrl+S	Save the game as
+Ctrl+Z	Take back a move
+Ctrl+Q	Quit</source>
+        <translation>P	Passer
+R	Revoir les coups ou revenir au jeu
+Gauche, Droite	Un coup en arrière ou en avant en revue
+Début, Fin	Premier ou dernier coup en revue
+?	Un conseil du professeur
+T	Le territoire du professeur, montré ou caché
+Ctrl+N	Nouvelle partie
+Ctrl+O	Ouvrir une partie
+Ctrl+S	Enregistrer la partie sous
+Ctrl+Z	Reprendre un coup
+Ctrl+Q	Quitter</translation>
     </message>
 </context>
 <context>
