@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SGFMoveNote.h"
 #include "rules/GTPGoGame.h"
 #include "rules/GTPGoMove.h"
 
@@ -41,6 +42,8 @@ struct SGFGameRecord {
     std::string Application = hoshiApplication();
     // Every move in order, with the second pass of a game ended by two passes.
     std::vector<GTPGoMove> Moves;
+    // The notes of the first moves, as many as have any; the rest have none.
+    std::vector<SGFMoveNote> Notes;
 
     bool operator==(const SGFGameRecord& other) const = default;
 };

@@ -105,6 +105,54 @@ std::string SGFReader::simpleText(std::string_view raw)
     return text;
 }
 
+std::string SGFReader::text(std::string_view raw)
+{
+    std::string text;
+    text.reserve(raw.size());
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\\' && i + 1 < raw.size()) {
+            ++i;
+            const bool softBreak = raw[i] == '\n' || raw[i] == '\r';
+            if (softBreak && i + 1 < raw.size() && (raw[i + 1] == '\n' || raw[i + 1] == '\r') && raw[i + 1] != raw[i]) {
+                ++i;
+            }
+            if (!softBreak) {
+                text += raw[i];
+            }
+        } else {
+            text += raw[i];
+        }
+    }
+    return text;
+}
+
+SGFMoveNote SGFReader::note(const MainLine& line, std::size_t node)
+{
+    SGFMoveNote note;
+    const auto first = std::lower_bound(line.Properties.begin(), line.Properties.end(), node,
+                                        [](const Property& property, std::size_t n) { return property.Node < n; });
+    for (auto property = first; property != line.Properties.end() && property->Node == node; ++property) {
+        const std::string_view value = line.Values[property->FirstValue];
+        const std::string& id = property->Identifier;
+        if (id == "V" || id == "HL") {
+            (id == "V" ? note.Value : note.Loss) = number(value);
+        } else if (id == "BM") {
+            note.BadMove = number(value) == 2.0 ? 2 : 1;
+        } else if (id == "C") {
+            note.Comment = text(value);
+        } else if (id == "TR") {
+            note.Better = point(value, kBoardSize);
+        }
+    }
+    // hoshi's analysis wrote the comment's last paragraph.
+    if (note.Loss) {
+        const std::size_t paragraph = note.Comment.rfind("\n\n");
+        note.Analysis = paragraph == std::string::npos ? note.Comment : note.Comment.substr(paragraph + 2);
+        note.Comment = paragraph == std::string::npos ? std::string() : note.Comment.substr(0, paragraph);
+    }
+    return note;
+}
+
 std::optional<double> SGFReader::number(std::string_view text)
 {
     while (!text.empty() && isWhitespace(text.front())) {
@@ -291,6 +339,10 @@ std::optional<SGFReadError> SGFReader::replayMoves(const MainLine& line, SGFGame
                 return failure(Kind::IllegalMove, quoted(property.Identifier, value), moveNumber, message);
             }
             record.Moves.push_back(move);
+            if (SGFMoveNote note = SGFReader::note(line, property.Node); !note.isEmpty()) {
+                record.Notes.resize(record.Moves.size());
+                record.Notes.back() = std::move(note);
+            }
         }
     }
     return std::nullopt;

@@ -61,6 +61,10 @@ private:
     // A value unescaped as SimpleText: escapes removed, soft line breaks
     // dropped, other white space as spaces.
     static std::string simpleText(std::string_view raw);
+    // Text keeps its line breaks; a soft one (a backslash before it) goes.
+    static std::string text(std::string_view raw);
+    // The note of the node, from the properties of the main line.
+    static SGFMoveNote note(const MainLine& line, std::size_t node);
     static std::optional<double> number(std::string_view text);
     static std::optional<GTPGoPoint> point(std::string_view value, std::int32_t boardSize);
 };

@@ -68,6 +68,27 @@ void SGFWriter::appendRootNode(std::string& out, const SGFGameRecord& record)
     out += '\n';
 }
 
+void SGFWriter::appendNote(std::string& out, const SGFMoveNote& note, std::int32_t boardSize)
+{
+    if (note.Value) {
+        appendProperty(out, "V", numberText(*note.Value));
+    }
+    if (note.BadMove > 0) {
+        appendProperty(out, "BM", std::to_string(note.BadMove));
+    }
+    // The file's own comment first, the analysis after it.
+    const std::string separator = note.Comment.empty() || note.Analysis.empty() ? "" : "\n\n";
+    if (!note.Comment.empty() || !note.Analysis.empty()) {
+        appendProperty(out, "C", note.Comment + separator + note.Analysis);
+    }
+    if (note.Better) {
+        appendProperty(out, "TR", pointText(*note.Better, boardSize));
+    }
+    if (note.Loss) {
+        appendProperty(out, "HL", numberText(*note.Loss));
+    }
+}
+
 std::string SGFWriter::write(const SGFGameRecord& record)
 {
     std::string out;
@@ -80,7 +101,11 @@ std::string SGFWriter::write(const SGFGameRecord& record)
             out += pointText(*move.Point(), record.BoardSize);
         }
         out += ']';
-        if ((i + 1) % kMovesPerLine == 0 || i + 1 == record.Moves.size()) {
+        const bool noted = i < record.Notes.size() && !record.Notes[i].isEmpty();
+        if (noted) {
+            appendNote(out, record.Notes[i], record.BoardSize);
+        }
+        if (noted || (i + 1) % kMovesPerLine == 0 || i + 1 == record.Moves.size()) {
             out += '\n';
         }
     }

@@ -19,6 +19,7 @@ public:
 private:
     static void appendProperty(std::string& out, std::string_view identifier, std::string_view value);
     static void appendRootNode(std::string& out, const SGFGameRecord& record);
+    static void appendNote(std::string& out, const SGFMoveNote& note, std::int32_t boardSize);
     // The shortest text that reads back as the same number: 0, 7, 0.5, 6.5.
     static std::string numberText(double value);
 };

@@ -15,7 +15,9 @@ TEST(SGFReader, reads_what_other_programs_write_and_refuses_what_hoshi_cannot_pl
         {"(;gm[1]sz[9]km[6.5]pb[Ann];b[ee];w[cc])", {}, "(;SZ[9]KM[6.5]PB[Ann];B[ee];W[cc])"},
         {"(;SZ[9];B[ee];W[tt];B[cc])", {}, "(;SZ[9];B[ee];W[];B[cc])"},
         {"(;SZ[9];B[ee](;W[cc](;B[gg])(;B[hh];W[aa]))(;W[dd]))", {}, "(;SZ[9];B[ee];W[cc];B[gg])"},
-        {R"((;SZ[9]C[a \] tricky [value\\]XY[1][\]];B[ee]C[x\\\]]))", {}, "(;SZ[9];B[ee])"},
+        {R"((;SZ[9]C[a \] tricky [value\\]XY[1][\]];B[ee]C[x\\\]]))", {}, R"((;SZ[9];B[ee]C[x\\\]]))"},
+        // A move's annotations: a comment's soft line break goes, BM[2] is a big mistake, anything else a mistake.
+        {"(;SZ[9];B[ee]V[-3.5]BM[2]C[two\\\nparts];W[cc]BM[x])", {}, "(;SZ[9];B[ee]BM[2]V[-3.5]C[twoparts];W[cc]BM[1])"},
         {"junk (;SZ[9];B[ee])(;SZ[19])", {}, "(;SZ[9];B[ee])"},
         {"(;SZ[9:9]AB[gc][cg];W[ee])", {}, "(;SZ[9]HA[2]AB[cg][gc];W[ee])"},
         {"(;SZ[9]HA[1];B[ee])", {}, "(;SZ[9]HA[0];B[ee])"},

@@ -75,13 +75,29 @@ TEST(SGFRoundTrip, games_end_in_the_file_as_they_ended_read_back_as_written_and_
     std::filesystem::remove(file);
 }
 
-TEST(SGFWriter, exact_text_of_a_small_record)
+// An analysed move keeps the file's own comment before the analysis's, and
+// GNU Go still loads the file.
+TEST(SGFWriter, exact_text_of_a_small_record_with_an_analysis)
 {
     // Columns H and J are X 8 and 9 ("h", "i"); row 9 is the top row "a".
+    SGFMoveNote first, passed;
+    first.Value = -2.5;
+    passed.Value = 0;
+    passed.Comment = "Passed.";
+    const SGFMoveNote mistake = {-11, 2, "A teacher's [note]\non two lines", "A1 lost about 8 points.", GTPGoPoint(5, 5), 8.5};
     const SGFGameRecord record = {.Komi = 0.5, .Handicap = 2, .BlackName = "Ann", .WhiteName = "Bo]b\\",
         .Date = "2024-05-01", .MainTime = 600, .Overtime = "1/5 byo-yomi", .Result = "W+R", .Rules = "Chinese",
-        .Application = "hoshi:1.0.0", .Moves = {w(9, 9), b(1, 1), w(8, 2), GTPGoMove::pass(GTPGoColorBlack)}};
-    EXPECT_EQ(SGFWriter::write(record),
+        .Application = "hoshi:1.0.0", .Moves = {w(9, 9), b(1, 1), w(8, 2), GTPGoMove::pass(GTPGoColorBlack)},
+        .Notes = {first, mistake, {}, passed}};
+    const std::string text = SGFWriter::write(record);
+    EXPECT_EQ(text,
               "(;GM[1]FF[4]CA[UTF-8]AP[hoshi:1.0.0]SZ[9]KM[0.5]HA[2]AB[cg][gc]PB[Ann]PW[Bo\\]b\\\\]DT[2024-05-01]"
-              "TM[600]OT[1/5 byo-yomi]RE[W+R]RU[Chinese]\n;W[ia];B[ai];W[hh];B[]\n)\n");
+              "TM[600]OT[1/5 byo-yomi]RE[W+R]RU[Chinese]\n;W[ia]V[-2.5]\n;B[ai]V[-11]BM[2]C[A teacher's [note\\]\non two "
+              "lines\n\nA1 lost about 8 points.]TR[ee]HL[8.5]\n;W[hh];B[]V[0]C[Passed.]\n)\n");
+    EXPECT_EQ(SGFReader::read(text).Record, std::optional(record));
+    const std::string file = std::filesystem::temp_directory_path() / ("hoshi-notes-" + std::to_string(getpid()));
+    std::ofstream(file) << text;
+    GnuGoSession gnugo;
+    EXPECT_EQ(gnugo.command("loadsgf " + file), "= white") << "White to play after the four moves";
+    std::filesystem::remove(file);
 }
