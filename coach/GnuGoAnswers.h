@@ -38,6 +38,9 @@ public:
     // move_reasons VERTEX: one reason a line, in order. Lines of no known
     // shape that start "Move at VERTEX" become Kind::Other; any other line
     // (the "Move reasons:" heading, blanks, off-board vertices) is skipped.
+    // GNU Go answers with the reasons of its last move generation for a colour
+    // (top_moves_COLOR, reg_genmove, experimental_score), so ask right after
+    // top_moves_COLOR; a play forgets them, and its heading goes to stderr.
     static std::vector<MoveReason> moveReasons(std::string_view text);
     // dragon_status VERTEX: "alive", "dead", "unknown", "critical E9 D8".
     static std::optional<DragonStatus> dragonStatus(std::string_view text);
