@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "app/AnalysisController.h"
 #include "app/BoardCoach.h"
 #include "app/BoardViewController.h"
 #include "app/CoachPanel.h"
@@ -103,8 +104,19 @@ void AppDelegate::startCoach()
         coach->setObjectName(QStringLiteral("BoardCoach"));
         coach->setCommenting(m_commentMoves->isChecked());
         connect(coach, &BoardCoach::StateChanged, this, &AppDelegate::refreshCoach);
+        auto* analysis = new AnalysisController(*game, *coach);
+        analysis->setObjectName(QStringLiteral("AnalysisController"));
+        // A file that holds its analysis shows it at once.
+        if (analysis->result()) {
+            analysis->analyse();
+        }
     }
     refreshCoach();
+}
+
+AnalysisController* AppDelegate::analysis() const
+{
+    return board() != nullptr ? board()->findChild<AnalysisController*>(QStringLiteral("AnalysisController")) : nullptr;
 }
 
 BoardCoach* AppDelegate::coach() const
@@ -222,7 +234,7 @@ void AppDelegate::openGame(const QString& path, std::optional<GTPGoColor> player
             return;
         }
     }
-    auto* screen = new BoardViewController(std::move(game), *playerColor, Translations::current());
+    auto* screen = new BoardViewController(std::move(game), *playerColor, Translations::current(), *read.Record, path);
     connect(screen, &BoardViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
     setScreen(screen);
 }
@@ -263,6 +275,23 @@ void AppDelegate::createMenus()
         }
     });
     m_takeBack->setShortcut(QKeySequence::Undo);
+    m_analyse = m_gameMenu->addAction(QString(), this, [this] {
+        if (AnalysisController* analysis = this->analysis()) {
+            analysis->analyse();
+        }
+    });
+    m_boardActions.push_back(m_analyse);
+    for (const auto& [key, direction] : {std::pair {QKeySequence(Qt::Key_N), 1}, {QKeySequence(Qt::SHIFT | Qt::Key_N), -1}}) {
+        auto* step = new QAction(m_window.get());
+        step->setShortcut(key);
+        connect(step, &QAction::triggered, this, [this, direction = direction] {
+            if (AnalysisController* analysis = this->analysis()) {
+                analysis->stepMistake(direction);
+            }
+        });
+        m_window->addAction(step);
+        m_boardActions.push_back(step);
+    }
     m_gameMenu->addSeparator();
     m_quit = m_gameMenu->addAction(QString(), m_window.get(), &QMainWindow::close);
     m_quit->setShortcut(QKeySequence::Quit);
@@ -335,6 +364,7 @@ void AppDelegate::retranslateMenus()
     m_open->setText(tr("&Open…"));
     m_saveAs->setText(tr("Save &As…"));
     m_takeBack->setText(tr("&Take Back Move"));
+    m_analyse->setText(tr("&Analyse Game"));
     m_quit->setText(tr("&Quit"));
     m_coachMenu->setTitle(tr("&Coach"));
     m_hint->setText(tr("&Hint"));
@@ -393,7 +423,8 @@ void AppDelegate::showShortcuts()
 {
     QMessageBox::information(m_window.get(), tr("Keyboard Shortcuts"),
                              tr("P\tPass\nR\tReview on or off\nLeft, Right\tOne move back or forward in review\n"
-                                "Home, End\tFirst or last move in review\n?\tA hint from the coach\n"
+                                "Home, End\tFirst or last move in review\nN, Shift+N\tNext or previous mistake in review\n"
+                                "?\tA hint from the coach\n"
                                 "T\tThe coach's territory on or off\nCtrl+N\tNew game\nCtrl+O\tOpen a game\n"
                                 "Ctrl+S\tSave the game as\nCtrl+Z\tTake back a move\nCtrl+Q\tQuit"));
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class AnalysisController;
 class BoardCoach;
 class BoardViewController;
 class CoachPanel;
@@ -73,6 +74,7 @@ private:
     void refreshCoach();
     void startCoach();
     BoardCoach* coach() const;
+    AnalysisController* analysis() const;
     // "hoshi", or on a game against the engine "hoshi — GNU Go, level 3".
     void refreshTitle();
 
@@ -84,6 +86,7 @@ private:
     QAction* m_open = nullptr;
     QAction* m_saveAs = nullptr;
     QAction* m_takeBack = nullptr;
+    QAction* m_analyse = nullptr;
     QAction* m_quit = nullptr;
     QAction* m_shortcuts = nullptr;
     QAction* m_about = nullptr;

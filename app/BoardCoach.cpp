@@ -67,6 +67,12 @@ void BoardCoach::hint()
     m_Coach->requestHint(m_Shown);
 }
 
+void BoardCoach::markBetterMove(const GTPGoPoint& point)
+{
+    m_BetterMove = point;
+    refreshOverlay();
+}
+
 void BoardCoach::setCommenting(bool on)
 {
     m_Commenting = on;
@@ -104,6 +110,7 @@ void BoardCoach::followPlay()
         emit StateChanged();
     }
     m_Territory.reset();
+    m_BetterMove.reset();
     refreshOverlay();
     if (m_ShowingTerritory) {
         m_Coach->requestTerritory(m_Shown);
@@ -182,6 +189,9 @@ void BoardCoach::refreshOverlay()
                 overlay.Squares.push_back({point, color});
             }
         }
+    }
+    if (m_BetterMove) {
+        overlay.Frames.push_back({*m_BetterMove, kHintColor});
     }
     if (m_Hint) {
         int label = 1;

@@ -24,6 +24,8 @@ public:
     void setCommenting(bool on);
     void setShowingTerritory(bool on);
     bool isAvailable() const;
+    // Frames the better move of the position shown, until it changes.
+    void markBetterMove(const GTPGoPoint& point);
     // Whether the panel has a reason to be seen: a feature is on or a hint is shown.
     bool wantsPanel() const;
     const Coach& coach() const { return *m_Coach; }
@@ -51,4 +53,5 @@ private:
     std::optional<CoachTerritory> m_Territory;
     bool m_Commenting = false;
     bool m_ShowingTerritory = false;
+    std::optional<GTPGoPoint> m_BetterMove;
 };

@@ -22,10 +22,15 @@ BoardViewController::BoardViewController(const GTPGoGameInfo& gameInfo, GTPGoCol
 }
 
 BoardViewController::BoardViewController(std::unique_ptr<GTPGoGame> game, GTPGoColor playerColor,
-                                         const QString& language, QWidget* parent)
+                                         const QString& language, const SGFGameRecord& opened,
+                                         const QString& openedPath, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::BoardViewRoot>()), m_GameInfo(game->GameInfo()),
-      m_PlayerColor(playerColor), m_CurrentLanguage(language), m_LoadedGame(std::move(game))
+      m_PlayerColor(playerColor), m_CurrentLanguage(language), m_LoadedGame(std::move(game)), m_Opened(opened),
+      m_OpenedPath(openedPath)
 {
+    for (std::size_t i = 0; i < opened.Notes.size() && i < opened.Moves.size(); ++i) {
+        m_Notes.emplace_back(opened.Moves[i], opened.Notes[i]);
+    }
     m_ui->setupUi(this);
     viewDidLoad();
 }
@@ -62,6 +67,16 @@ std::string BoardViewController::gameRecord() const
     record.BlackName = twoPlayers || m_PlayerColor == GTPGoColorBlack ? player : engine;
     record.WhiteName = twoPlayers || m_PlayerColor == GTPGoColorWhite ? player : engine;
     record.Date = m_Start.date().toString(Qt::ISODate).toStdString();
+    // A game from a file keeps what the file says of it.
+    if (m_Opened) {
+        for (const auto member : {&SGFGameRecord::BlackName, &SGFGameRecord::WhiteName, &SGFGameRecord::Date}) {
+            const std::string& kept = (*m_Opened).*member;
+            record.*member = kept.empty() ? record.*member : kept;
+        }
+    }
+    for (std::size_t i = 0; i < m_Notes.size() && i < record.Moves.size() && m_Notes[i].first == record.Moves[i]; ++i) {
+        record.Notes.push_back(m_Notes[i].second);
+    }
     if (!twoPlayers) {
         // The engine's clock: its main time, then periods of one move.
         const GTPTimeSettings& time = game.Clock().OriginalTime();
@@ -95,6 +110,57 @@ void BoardViewController::keepingFailed(const QString& reason)
     if (!std::exchange(m_SaveFailureShown, true)) {
         m_BoardView->showNotice([reason] { return reason; });
     }
+}
+
+std::optional<std::vector<AnalysedMove>> BoardViewController::analysis() const
+{
+    const std::vector<GTPGoMove> moves = m_BoardView->GoGame().getMoves();
+    if (moves.empty() || m_Notes.size() < moves.size()) {
+        return std::nullopt;
+    }
+    std::vector<AnalysedMove> analysed;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const auto& [move, note] = m_Notes[i];
+        if (move != moves[i] || !note.Value) {
+            return std::nullopt;
+        }
+        AnalysedMove read;
+        read.Played = move;
+        read.Lead = *note.Value;
+        read.Loss = note.Loss.value_or(0);
+        read.Better = note.Better;
+        read.Sentence = note.Analysis;
+        analysed.push_back(std::move(read));
+    }
+    return analysed;
+}
+
+std::optional<QString> BoardViewController::setAnalysis(const std::vector<AnalysedMove>& moves)
+{
+    std::vector<std::pair<GTPGoMove, SGFMoveNote>> notes;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const AnalysedMove& move = moves[i];
+        SGFMoveNote note;
+        if (i < m_Notes.size() && m_Notes[i].first == move.Played) {
+            note.Comment = m_Notes[i].second.Comment;
+        }
+        note.Value = move.Lead;
+        if (move.severity() > 0) {
+            note.BadMove = move.severity();
+            note.Analysis = move.Sentence;
+            note.Better = move.Better;
+            note.Loss = move.Loss;
+        }
+        notes.emplace_back(move.Played, std::move(note));
+    }
+    m_Notes = std::move(notes);
+    if (m_Continued || m_OpenedPath.isEmpty()) {
+        keepGame();
+        return m_Keeper->finish();
+    }
+    // Only looked at, the game is analysed in its own file, which stays the one it is kept in.
+    m_OpenedRecord = gameRecord();
+    return GameArchive::write(m_OpenedPath, m_OpenedRecord);
 }
 
 QString BoardViewController::proposedSaveAsPath() const

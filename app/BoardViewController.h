@@ -1,15 +1,20 @@
 #pragma once
 
+#include "coach/AnalysedMove.h"
 #include "rules/GTPGoColor.h"
 #include "rules/GTPGoGame.h"
 #include "settings/GTPGoClock.h"
 #include "settings/GTPGoGameInfo.h"
+#include "sgf/SGFGameRecord.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class BoardView;
 class GameKeeper;
@@ -27,9 +32,9 @@ public:
     // The time source reaches the game's clock; tests pass their own.
     BoardViewController(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor, const QString& language,
                         QWidget* parent = nullptr, GTPGoClock::TimeSource timeSource = {});
-    // A game read from a file.
+    // A game read from this file, whose names, date and notes it keeps.
     BoardViewController(std::unique_ptr<GTPGoGame> game, GTPGoColor playerColor, const QString& language,
-                        QWidget* parent = nullptr);
+                        const SGFGameRecord& opened, const QString& openedPath, QWidget* parent = nullptr);
     ~BoardViewController() override;
 
     // Runs once the root view exists: creates the board view with its frame.
@@ -48,6 +53,11 @@ public:
     std::optional<QString> saveAs(const QString& path) const;
     // Where Save As proposes to write: the archive, named like the kept file.
     QString proposedSaveAsPath() const;
+    // The analysis the game's file holds: a lead for every move, else nothing.
+    std::optional<std::vector<AnalysedMove>> analysis() const;
+    // Keeps an analysis in the game's file: the file it was opened from while it
+    // has not gone on, else its kept file. Why it could not be written, if so.
+    std::optional<QString> setAnalysis(const std::vector<AnalysedMove>& moves);
 
 signals:
     // Resign: the main menu in this language, after the game is kept.
@@ -71,5 +81,9 @@ private:
     // The record of a game opened from a file, as it was opened: not kept again unless it changes.
     std::string m_OpenedRecord;
     bool m_Continued = false;
+    std::optional<SGFGameRecord> m_Opened;
+    QString m_OpenedPath;
+    // Each note with the move it belongs to: a note outlives a take back only with its move.
+    std::vector<std::pair<GTPGoMove, SGFMoveNote>> m_Notes;
     bool m_SaveFailureShown = false;
 };

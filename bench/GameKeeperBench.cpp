@@ -21,7 +21,8 @@ std::unique_ptr<BoardViewController> playedGame()
         GTPGoMoveMessage message = GTPGoMessageNone;
         game->playMove(drawer.draw(*game), message);
     }
-    return std::make_unique<BoardViewController>(std::move(game), GTPGoColorEmpty, QStringLiteral("English"));
+    return std::make_unique<BoardViewController>(std::move(game), GTPGoColorEmpty, QStringLiteral("English"),
+                                                 SGFGameRecord(), QString());
 }
 
 void BM_KeepAfterAMove(benchmark::State& state)

@@ -76,6 +76,8 @@ public:
     void onBack();
     void onNext();
     void onEnd();
+    // Review, at the position after this many moves.
+    void showInReview(std::int32_t moves);
     // The once-a-second clock tick.
     void updateClock();
     // Against the engine, on the player's turn: the player's last move and the

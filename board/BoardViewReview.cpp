@@ -5,6 +5,7 @@
 
 #include "board/DeadStoneMarking.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 
 #include <vector>
@@ -59,6 +60,16 @@ void BoardView::onNext()
 void BoardView::onEnd()
 {
     navigate(static_cast<std::int32_t>(m_GoGame->Turns().size()));
+}
+
+void BoardView::showInReview(std::int32_t moves)
+{
+    if (!m_IsDemonstration) {
+        m_DemonstrationButton->setChecked(true);
+        onDemonstration();
+    }
+    const GTPGoTurn* shown = m_GoGame->getNodeToDisplay();
+    navigate(moves - (shown != nullptr ? shown->TurnNumber() + 1 : 0));
 }
 
 void BoardView::navigate(std::int32_t step)

@@ -1,5 +1,7 @@
 #include "Coach.h"
 
+#include "coach/CoachWords.h"
+#include "coach/MoveLoss.h"
 #include "engine/GTPCommandText.h"
 #include "engine/GTPEngineLocator.h"
 #include "engine/GTPEngineSynchroniser.h"
@@ -150,35 +152,37 @@ void Coach::comment(const CoachPosition& before, const GTPGoMove& played)
 {
     ask(before, "top_moves_" + colorWord(before.ToMove), [this, before, played](const std::string& text) {
         CoachComment comment {before, played, 0, std::nullopt, {}, std::nullopt};
-        const auto moves = GnuGoAnswers::topMoves(text).value_or(std::vector<CandidateMove>());
-        if (!moves.empty()) {
-            comment.Best = moves.front();
-        }
-        if (!comment.Best || !comment.Best->Point || comment.Best->Point == played.Point()) {
+        const auto candidates = GnuGoAnswers::topMoves(text).value_or(std::vector<CandidateMove>());
+        if (candidates.empty() || !candidates.front().Point || candidates.front().Point == played.Point()) {
             lookForAtari(comment);
             return;
         }
-        // Reasons belong to the last move generation: right after top_moves.
-        ask(before, "move_reasons " + vertexOf(*comment.Best->Point), [this, comment](const std::string& reasons) mutable {
-            comment.Reasons = GnuGoAnswers::moveReasons(reasons);
-            judge(comment);
+        comment.Best = candidates.front();
+        if (MoveLoss::valueOf(candidates, played.Point())) {
+            comment.Loss = MoveLoss::loss(candidates, played.Point());
+            explain(comment);
+            return;
+        }
+        // Not among the best ten: its own value, if GNU Go gives it one.
+        ask(before, "all_move_values", [this, comment, candidates](const std::string& values) mutable {
+            auto all = GnuGoAnswers::topMoves(values).value_or(std::vector<CandidateMove>());
+            all.insert(all.end(), candidates.begin(), candidates.end());
+            comment.Loss = MoveLoss::loss(all, comment.Played.Point());
+            explain(comment);
         });
     });
 }
 
-void Coach::judge(CoachComment comment)
+void Coach::explain(CoachComment comment)
 {
-    // The loss is the score after the best move against the score after the move played.
-    const int side = comment.Played.Color() == GTPGoColorBlack ? 1 : -1;
-    const GTPGoMove best = GTPGoMove::stone(comment.Played.Color(), *comment.Best->Point);
-    ask(after(comment.Before, best), "estimate_score", [this, comment, side](const std::string& bestScore) mutable {
-        ask(after(comment.Before, comment.Played), "estimate_score",
-            [this, comment, side, bestScore](const std::string& playedScore) mutable {
-                const auto withBest = GnuGoAnswers::lead(bestScore);
-                const auto withPlayed = GnuGoAnswers::lead(playedScore);
-                comment.Loss = withBest && withPlayed ? std::max(0.0, side * (*withBest - *withPlayed)) : 0;
-                lookForAtari(comment);
-            });
+    if (comment.Loss < AnalysedMove::Mistake) {
+        lookForAtari(comment);
+        return;
+    }
+    // Reasons belong to the last move generation, which all_move_values does not change.
+    ask(comment.Before, "move_reasons " + vertexOf(*comment.Best->Point), [this, comment](const std::string& reasons) mutable {
+        comment.Reasons = GnuGoAnswers::moveReasons(reasons);
+        lookForAtari(comment);
     });
 }
 

@@ -60,7 +60,7 @@ private:
     void hint(const CoachPosition& position);
     void territory(const CoachPosition& position);
     void comment(const CoachPosition& before, const GTPGoMove& played);
-    void judge(CoachComment comment);
+    void explain(CoachComment comment);
     void lookForAtari(CoachComment comment);
 
     GTPGoGameInfo m_GameInfo;

@@ -40,17 +40,23 @@ QString CoachWords::hint(const CoachHint& hint)
 QString CoachWords::comment(const CoachComment& comment)
 {
     QStringList sentences;
-    if (comment.Loss >= MistakeLoss && comment.Best) {
-        sentences << tr("%1 lost %2.").arg(move(comment.Played), points(comment.Loss));
-        const QString better = comment.Best->Point ? point(*comment.Best->Point) : tr("Pass");
-        const QString why = reasons(comment.Reasons);
-        sentences << (why.isEmpty() ? tr("%1 was better.").arg(better) : tr("%1 was better: %2.").arg(better, why));
+    if (comment.Loss >= AnalysedMove::Mistake && comment.Best) {
+        sentences << mistake(comment.Played, comment.Loss, comment.Best->Point, comment.Reasons);
     }
     if (comment.CapturedAt && comment.Played.Point()) {
         sentences << tr("Your stones at %1 can be captured (at %2).")
                          .arg(point(*comment.Played.Point()), point(*comment.CapturedAt));
     }
     return sentences.join(' ');
+}
+
+QString CoachWords::mistake(const GTPGoMove& played, double loss, const std::optional<GTPGoPoint>& better,
+                            const std::vector<MoveReason>& reasons)
+{
+    const QString lost = tr("%1 lost %2.").arg(move(played), points(loss));
+    const QString instead = better ? point(*better) : tr("Pass");
+    const QString why = CoachWords::reasons(reasons);
+    return lost + ' ' + (why.isEmpty() ? tr("%1 was better.").arg(instead) : tr("%1 was better: %2.").arg(instead, why));
 }
 
 QString CoachWords::lead(double blackLead)

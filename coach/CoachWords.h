@@ -1,5 +1,6 @@
 #pragma once
 
+#include "coach/AnalysedMove.h"
 #include "coach/CoachAnswers.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@ public:
     // and, when the move left its stones in atari, "Your stones at D3 can be
     // captured (at E3)."; "" for a move that lost less than a mistake.
     static QString comment(const CoachComment& comment);
+    // "E4 lost about 6 points. D3 was better: it defends E3 and connects E5 and E3."
+    static QString mistake(const GTPGoMove& played, double loss, const std::optional<GTPGoPoint>& better,
+                           const std::vector<MoveReason>& reasons);
     // "Black leads by about 4 points."
     static QString lead(double blackLead);
     // What the best move does, from its reasons: "it defends E3 and connects E5 and E3".
@@ -28,9 +32,6 @@ public:
     static QString noMistake(const GTPGoMove& move);
     static QString hintOnYourTurn();
     static QString unavailable();
-
-    // A move that lost this much or more is a mistake worth a word.
-    static constexpr double MistakeLoss = 3;
 
 private:
     static QString reason(const MoveReason& reason);

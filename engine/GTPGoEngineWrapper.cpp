@@ -89,6 +89,14 @@ void GTPGoEngineWrapper::endEngine()
     GTPEngineReaper::instance().adopt(std::exchange(m_PachiTask, nullptr));
 }
 
+void GTPGoEngineWrapper::kill()
+{
+    if (m_PachiTask && m_PachiTask->state() != QProcess::NotRunning) {
+        m_PachiTask->disconnect(this);
+        m_PachiTask->kill();
+    }
+}
+
 qint64 GTPGoEngineWrapper::processId() const
 {
     if (!m_PachiTask || m_PachiTask->state() == QProcess::NotRunning) {

@@ -61,6 +61,8 @@ public:
     GTPGoColor LastColorAsked() const { return m_LastColorAsked; }
     void setLastColorAsked(GTPGoColor v) { m_LastColorAsked = v; }
     Failure failure() const { return m_Failure; }
+    // Ends the engine now, whatever it is doing (a cancelled analysis).
+    void kill();
     // The engine's process id while it runs, else 0 (tests check that none is left).
     qint64 processId() const;
 

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Black&apos;s biggest mistakes</source>
+        <translation>Les plus grosses erreurs de Noir</translation>
+    </message>
+    <message>
+        <source>White&apos;s biggest mistakes</source>
+        <translation>Les plus grosses erreurs de Blanc</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>Better</source>
+        <translation>Mieux</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Pourquoi</translation>
+    </message>
+    <message>
+        <source>Black&apos;s lead, in points</source>
+        <translation>Avance de Noir, en points</translation>
+    </message>
+    <message>
+        <source>Analysing move %1 of %2</source>
+        <translation>Analyse du coup %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Lead</source>
+        <translation>Avance</translation>
+    </message>
+    <message>
+        <source>Black&apos;s mistakes</source>
+        <translation>Erreurs de Noir</translation>
+    </message>
+    <message>
+        <source>Black&apos;s big mistakes</source>
+        <translation>Grosses erreurs de Noir</translation>
+    </message>
+    <message>
+        <source>White&apos;s mistakes</source>
+        <translation>Erreurs de Blanc</translation>
+    </message>
+    <message>
+        <source>White&apos;s big mistakes</source>
+        <translation>Grosses erreurs de Blanc</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Passer</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <source>Open</source>
@@ -124,10 +195,15 @@ Le moteur : %2</translation>
         <translation>Montrer le &amp;territoire</translation>
     </message>
     <message>
+        <source>&amp;Analyse Game</source>
+        <translation>&amp;Analyser la partie</translation>
+    </message>
+    <message>
         <source>P	Pass
 R	Review on or off
 Left, Right	One move back or forward in review
 Home, End	First or last move in review
+N, Shift+N	Next or previous mistake in review
 ?	A hint from the coach
 T	The coach&apos;s territory on or off
 Ctrl+N	New game
@@ -139,6 +215,7 @@ Ctrl+Q	Quit</source>
 R	Revoir les coups ou revenir au jeu
 Gauche, Droite	Un coup en arrière ou en avant en revue
 Début, Fin	Premier ou dernier coup en revue
+N, Maj+N	Erreur suivante ou précédente en revue
 ?	Un conseil du professeur
 T	Le territoire du professeur, montré ou caché
 Ctrl+N	Nouvelle partie

@@ -154,7 +154,8 @@ TEST(GameFiles, theGameInProgressIsInItsFileAfterEveryMoveAndTakeBack)
     EXPECT_TRUE(contents(file).contains("RE[")) << "as it finally ended";
 
     QString problem;
-    BoardViewController viewed(GameArchive::read(file, problem).Record->toGame(300), GTPGoColorEmpty, "English");
+    const SGFGameRecord record = GameArchive::read(file, problem).Record.value();
+    BoardViewController viewed(record.toGame(300), GTPGoColorEmpty, "English", record, file);
     viewed.autosave();
     EXPECT_EQ(QDir(GameArchive::folder()).entryList(QDir::Files), QStringList {QFileInfo(file).fileName()});
 }
