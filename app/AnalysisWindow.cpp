@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -19,7 +20,7 @@
 #include <cmath>
 
 namespace {
-constexpr int kWindowWidth = 560;
+constexpr int kWindowWidth = 720;
 constexpr int kWindowHeight = 640;
 constexpr int kListed = 5;
 constexpr double kMarkerSize = 11;
@@ -67,6 +68,8 @@ QTableWidget* AnalysisWindow::makeTable()
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setWordWrap(true);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
     connect(table, &QTableWidget::cellClicked, this, [this, table](int row) {
         emit MoveChosen(table->item(row, Number)->data(Qt::UserRole).toInt(), true);
     });
@@ -113,10 +116,6 @@ void AnalysisWindow::showAnalysis(const std::vector<AnalysedMove>& moves)
         widget->hide();
     }
     m_Chart->removeAllSeries();
-    for (QAbstractAxis* axis : m_Chart->axes()) {
-        m_Chart->removeAxis(axis);
-        delete axis;
-    }
     auto* lead = new QLineSeries;
     lead->setName(tr("Lead"));
     lead->setColor(kLeadColor);
@@ -136,26 +135,27 @@ void AnalysisWindow::showAnalysis(const std::vector<AnalysedMove>& moves)
          markers(tr("White's big mistakes"), kBigMistakeColor, QScatterSeries::MarkerShapeRectangle)}};
     double extent = 10;
     for (std::size_t i = 0; i < moves.size(); ++i) {
-        const QPointF point(static_cast<double>(i + 1), moves[i].Lead);
+        // GNU Go's estimate favours the side that has just played: the mean of two moves cancels it.
+        const double previous = i > 0 ? moves[i - 1].Lead : moves[i].Lead;
+        const QPointF point(static_cast<double>(i + 1), (moves[i].Lead + previous) / 2);
         lead->append(point);
-        extent = std::max(extent, std::abs(moves[i].Lead));
+        extent = std::max(extent, std::abs(point.y()));
         if (const int severity = moves[i].severity(); severity > 0) {
             marked[moves[i].Played.Color() == GTPGoColorWhite ? 1 : 0][severity - 1]->append(point);
         }
     }
-    auto* x = new QValueAxis;
-    x->setRange(0, std::max<double>(1, static_cast<double>(moves.size())));
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTitleText(tr("Move"));
-    auto* y = new QValueAxis;
-    y->setRange(-std::ceil(extent * 1.1), std::ceil(extent * 1.1));
-    m_Chart->addAxis(x, Qt::AlignBottom);
-    m_Chart->addAxis(y, Qt::AlignLeft);
     for (QXYSeries* series : std::initializer_list<QXYSeries*> {lead, marked[0][0], marked[0][1], marked[1][0], marked[1][1]}) {
         m_Chart->addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
     }
+    m_Chart->createDefaultAxes();
+    auto* x = qobject_cast<QValueAxis*>(m_Chart->axes(Qt::Horizontal).value(0));
+    auto* y = qobject_cast<QValueAxis*>(m_Chart->axes(Qt::Vertical).value(0));
+    x->setRange(0, std::max<double>(1, static_cast<double>(moves.size())));
+    x->applyNiceNumbers();
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setTitleText(tr("Move"));
+    y->setRange(-std::ceil(extent * 1.1), std::ceil(extent * 1.1));
+    y->setLabelFormat(QStringLiteral("%d"));
     fillMistakes(m_BlackMistakes, moves, GTPGoColorBlack);
     fillMistakes(m_WhiteMistakes, moves, GTPGoColorWhite);
 }
@@ -182,11 +182,13 @@ void AnalysisWindow::fillMistakes(QTableWidget* table, const std::vector<Analyse
         for (int column = 0; column < Columns; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setData(Qt::UserRole, number);
+            item->setToolTip(texts[Why]);
             table->setItem(row, column, item);
         }
     }
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
+    table->resizeRowsToContents();
 }
 
 std::vector<int> AnalysisWindow::listedMistakes() const
@@ -198,6 +200,16 @@ std::vector<int> AnalysisWindow::listedMistakes() const
         }
     }
     return numbers;
+}
+
+void AnalysisWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The sentence wraps within its column: rows grow once the column has its width.
+    QTimer::singleShot(0, this, [this] {
+        m_BlackMistakes->resizeRowsToContents();
+        m_WhiteMistakes->resizeRowsToContents();
+    });
 }
 
 bool AnalysisWindow::eventFilter(QObject* watched, QEvent* event)

@@ -1,10 +1,11 @@
 // The coach at a real board: from the Hint key to its marks on the board, on a
 // 30-move position with GNU Go at the coach's level, and the coach process's
-// resident memory once it has answered.
+// resident memory once it has answered; and the analysis of a 60-move game.
 #include "app/BoardCoach.h"
 #include "app/CoachPanel.h"
 #include "board/BoardView.h"
 #include "coach/Coach.h"
+#include "coach/GameAnalysis.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -63,4 +64,40 @@ void BM_HintUntilMarked(benchmark::State& state)
     state.counters["coach_MB"] = residentMB(coach.coach().processId());
 }
 BENCHMARK(BM_HintUntilMarked)->Unit(benchmark::kMillisecond)->Iterations(10);
+}
+
+namespace {
+// GNU Go's 60 moves against itself (level 1, seed 4).
+constexpr const char* kSixtyMoves = "E5 C4 E3 C7 G7 G3 C2 D5 E6 E8 F8 G5 D8 C8 E7 E4 F4 D4 G4 H4 F3 G2 G6 H5 F5 J8 B3 B4 H8 "
+                                    "A3 J7 A2 C9 C3 B8 D2 E2 B7 D3 B2 D1 A8 B9 F2 D6 C6 H6 F1 J5 J3 E1 B1 C1 D7 D9 H2 J6 "
+                                    "J4 E9 A7";
+
+// The whole analysis of a 60-move game, from the start of the coach process to its last figure.
+void BM_AnalyseSixtyMoveGame(benchmark::State& state)
+{
+    qunsetenv("HOSHI_COACH");
+    std::vector<GTPGoMove> moves;
+    GTPGoColor color = GTPGoColorBlack;
+    for (const QString& vertex : QString(kSixtyMoves).split(' ')) {
+        moves.push_back(GTPGoMove::stone(color, {static_cast<std::int32_t>(QString("ABCDEFGHJ").indexOf(vertex[0])) + 1,
+                                                  vertex.mid(1).toInt()}));
+        color = getOppositeColor(color);
+    }
+    int mistakes = 0;
+    for (auto _ : state) {
+        GameAnalysis analysis(GTPGoGameInfo(0, 600), moves);
+        bool done = false;
+        QObject::connect(&analysis, &GameAnalysis::Finished, [&](const std::vector<AnalysedMove>& analysed) {
+            mistakes = static_cast<int>(std::ranges::count_if(analysed, [](const auto& m) { return m.severity() > 0; }));
+            done = true;
+        });
+        analysis.start();
+        if (!QTest::qWaitFor([&] { return done; }, 300000)) {
+            state.SkipWithError("the analysis did not finish");
+            break;
+        }
+    }
+    state.counters["mistakes"] = mistakes;
+}
+BENCHMARK(BM_AnalyseSixtyMoveGame)->Unit(benchmark::kSecond)->Iterations(1);
 }

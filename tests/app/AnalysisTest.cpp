@@ -79,6 +79,9 @@ TEST(Analysis, aPlantedBlunderIsBlacksBiggestMistakeMarkedOnTheGraphAndComesBack
         EXPECT_EQ(analysis.processId(), 0) << "no analysis runs";
         EXPECT_FALSE(app.screen<BoardViewController>()->findChild<BoardCoach*>()->coach().isRunning());
     }
+    QTest::qWait(200); // the chart lays itself out from the event loop
+    const QDir build(QCoreApplication::applicationDirPath() + "/../..");
+    EXPECT_TRUE(build.mkpath("screenshots") && analysisOf(app).window()->grab().save(build.filePath("screenshots/analysis.png")));
     // In review N goes to the mistake and frames the better move.
     app.press(Qt::Key_R);
     app.press(Qt::Key_Home);
