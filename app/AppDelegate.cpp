@@ -2,6 +2,7 @@
 
 #include "app/AnalysisController.h"
 #include "app/BoardCoach.h"
+#include "app/BoardKeyboard.h"
 #include "app/BoardViewController.h"
 #include "app/CoachPanel.h"
 #include "app/GameArchive.h"
@@ -104,6 +105,7 @@ void AppDelegate::startCoach()
         coach->setObjectName(QStringLiteral("BoardCoach"));
         coach->setCommenting(m_commentMoves->isChecked());
         connect(coach, &BoardCoach::StateChanged, this, &AppDelegate::refreshCoach);
+        new BoardKeyboard(*game->boardView(), *game);
         auto* analysis = new AnalysisController(*game, *coach);
         analysis->setObjectName(QStringLiteral("AnalysisController"));
         // A file that holds its analysis shows it at once.
@@ -334,8 +336,6 @@ void AppDelegate::createMenus()
 
     addBoardShortcut(Qt::Key_P, "PassButton");
     addBoardShortcut(Qt::Key_R, "DemonstrationButton");
-    addBoardShortcut(Qt::Key_Left, "BackButton");
-    addBoardShortcut(Qt::Key_Right, "NextButton");
     addBoardShortcut(Qt::Key_Home, "StartButton");
     addBoardShortcut(Qt::Key_End, "EndButton");
     retranslateMenus();

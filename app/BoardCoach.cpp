@@ -202,5 +202,5 @@ void BoardCoach::refreshOverlay()
             ++label;
         }
     }
-    m_Board.setOverlay(std::move(overlay));
+    m_Board.setOverlay(BoardOverlay::Layer::Coach, std::move(overlay));
 }

@@ -50,7 +50,7 @@ void BM_HintUntilMarked(benchmark::State& state)
     CoachPanel panel;
     BoardCoach coach(board, panel);
     for (auto _ : state) {
-        board.setOverlay({});
+        board.setOverlay(BoardOverlay::Layer::Coach, {});
         coach.hint();
         if (!QTest::qWaitFor([&] { return !board.overlay().Discs.empty(); }, kAnswerWaitMs)) {
             state.SkipWithError("the coach gave no hint");

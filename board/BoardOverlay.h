@@ -9,8 +9,11 @@
 
 // What a class beside the board screen draws over the board, in rules points:
 // labelled discs (a hint), small squares (who owns a point) and frames around
-// an intersection (a point to look at). The board knows nothing of what they mean.
+// an intersection (a point to look at). The board knows nothing of what they
+// mean; each class draws on a layer of its own, the later layers on top.
 struct BoardOverlay {
+    enum class Layer { Coach, Cursor };
+
     struct Disc {
         GTPGoPoint Point;
         QString Label;

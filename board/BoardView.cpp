@@ -213,18 +213,22 @@ void BoardView::paintEvent(QPaintEvent* /*event*/)
     drawStones(painter);
     drawLastMove(painter);
     drawForbiddenMove(painter);
-    BoardOverlayPainter([this](const GTPGoPoint& point) { return QPointF(getPosX(point.X() - 1), getPosY(point.Y() - 1)); },
-                        m_StoneRadius, height())
-        .paint(painter, m_Overlay);
+    const BoardOverlayPainter overlays(
+        [this](const GTPGoPoint& point) { return QPointF(getPosX(point.X() - 1), getPosY(point.Y() - 1)); },
+        m_StoneRadius, height());
+    for (const BoardOverlay& overlay : m_Overlays) {
+        overlays.paint(painter, overlay);
+    }
     drawCount(painter);
     setPrisoners();
     drawMouseOver(painter);
 }
 
-void BoardView::setOverlay(BoardOverlay overlay)
+void BoardView::setOverlay(BoardOverlay::Layer layer, BoardOverlay overlay)
 {
-    if (overlay != m_Overlay) {
-        m_Overlay = std::move(overlay);
+    BoardOverlay& shown = m_Overlays[static_cast<std::size_t>(layer)];
+    if (overlay != shown) {
+        shown = std::move(overlay);
         update();
     }
 }
@@ -246,6 +250,16 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     }
     update();
     Log::write("Mouse location: " + fixedDecimal(location.x(), 6) + " " + fixedDecimal(location.y(), 6));
+}
+
+void BoardView::playAtPoint(const GTPGoPoint& point)
+{
+    if (m_Marking->isMarking() && !m_IsDemonstration) {
+        m_Marking->toggleGroup(point);
+    } else {
+        playMove(QPointF(getPosX(point.X() - 1), getPosY(point.Y() - 1)));
+    }
+    update();
 }
 
 void BoardView::mouseDoubleClickEvent(QMouseEvent* event)

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -62,9 +63,12 @@ public:
     const QString& EngineName() const { return m_EngineName; }
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
     bool isReviewing() const { return m_IsDemonstration; }
-    // What a class beside the board draws over it; replaces the previous overlay.
-    void setOverlay(BoardOverlay overlay);
-    const BoardOverlay& overlay() const { return m_Overlay; }
+    // What a class beside the board draws over it, on its layer; replaces that layer's last overlay.
+    void setOverlay(BoardOverlay::Layer layer, BoardOverlay overlay);
+    const BoardOverlay& overlay(BoardOverlay::Layer layer = BoardOverlay::Layer::Coach) const
+    {
+        return m_Overlays[static_cast<std::size_t>(layer)];
+    }
     // A notice of the program's own (a game that could not be saved) below the message shown.
     void showNotice(std::function<QString()> text);
 
@@ -78,6 +82,8 @@ public:
     void onEnd();
     // Review, at the position after this many moves.
     void showInReview(std::int32_t moves);
+    // What a click on the point does: a move, or while dead stones are marked, a group toggled.
+    void playAtPoint(const GTPGoPoint& point);
     // The once-a-second clock tick.
     void updateClock();
     // Against the engine, on the player's turn: the player's last move and the
@@ -199,7 +205,7 @@ private:
     bool m_IsDemonstration = false;
     QStringList m_ColumnNames;
     StoneMap m_StoneList;
-    BoardOverlay m_Overlay;
+    std::array<BoardOverlay, 2> m_Overlays;
     float m_Width = 0;
     float m_Height = 0;
     float m_StoneRadius = 0;
