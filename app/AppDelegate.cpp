@@ -8,6 +8,7 @@
 #include "app/GameArchive.h"
 #include "app/GameInfoViewController.h"
 #include "app/MainMenuViewController.h"
+#include "app/SoundEffects.h"
 #include "app/ScreenClickGuard.h"
 #include "board/BoardView.h"
 #include "engine/EngineDisplayName.h"
@@ -80,6 +81,15 @@ void AppDelegate::setScreen(QWidget* screen)
     // Qt 6 hides the old screen and deletes it later, so a button handler of the
     // old screen can return safely.
     m_window->setCentralWidget(screen);
+    // The keyboard starts on the new screen's first control, once the screen shows (from the event loop).
+    QMetaObject::invokeMethod(screen, [screen] {
+        for (QWidget* control = screen->nextInFocusChain(); control != screen; control = control->nextInFocusChain()) {
+            if ((control->focusPolicy() & Qt::TabFocus) != 0 && control->isVisible() && control->isEnabled()) {
+                control->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }, Qt::QueuedConnection);
     // Off the board its keys belong to the controls (the setup's sliders take the arrows).
     for (QAction* action : m_boardActions) {
         action->setEnabled(board() != nullptr);
@@ -106,6 +116,7 @@ void AppDelegate::startCoach()
         coach->setCommenting(m_commentMoves->isChecked());
         connect(coach, &BoardCoach::StateChanged, this, &AppDelegate::refreshCoach);
         new BoardKeyboard(*game->boardView(), *game);
+        m_sounds->follow(*game->boardView());
         auto* analysis = new AnalysisController(*game, *coach);
         analysis->setObjectName(QStringLiteral("AnalysisController"));
         // A file that holds its analysis shows it at once.
@@ -283,6 +294,22 @@ void AppDelegate::createMenus()
         }
     });
     m_boardActions.push_back(m_analyse);
+    // The Resign button's duty, for a player without a mouse.
+    m_resign = m_gameMenu->addAction(QString(), this, [this] {
+        if (BoardViewController* game = board()) {
+            game->findChild<QAbstractButton*>(QStringLiteral("ResignButton"))->click();
+        }
+    });
+    m_boardActions.push_back(m_resign);
+    m_sounds = new SoundEffects(this);
+    m_sound = m_gameMenu->addAction(QString());
+    m_sound->setCheckable(true);
+    m_sound->setChecked(m_settings.sound());
+    m_sounds->setEnabled(m_sound->isChecked());
+    connect(m_sound, &QAction::toggled, this, [this](bool on) {
+        m_settings.setSound(on);
+        m_sounds->setEnabled(on);
+    });
     for (const auto& [key, direction] : {std::pair {QKeySequence(Qt::Key_N), 1}, {QKeySequence(Qt::SHIFT | Qt::Key_N), -1}}) {
         auto* step = new QAction(m_window.get());
         step->setShortcut(key);
@@ -365,6 +392,8 @@ void AppDelegate::retranslateMenus()
     m_saveAs->setText(tr("Save &As…"));
     m_takeBack->setText(tr("&Take Back Move"));
     m_analyse->setText(tr("&Analyse Game"));
+    m_resign->setText(tr("&Resign"));
+    m_sound->setText(tr("S&ound"));
     m_quit->setText(tr("&Quit"));
     m_coachMenu->setTitle(tr("&Coach"));
     m_hint->setText(tr("&Hint"));

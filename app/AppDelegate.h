@@ -16,6 +16,7 @@ class BoardCoach;
 class BoardViewController;
 class CoachPanel;
 class QDockWidget;
+class SoundEffects;
 class QAction;
 class QMenu;
 
@@ -87,6 +88,9 @@ private:
     QAction* m_saveAs = nullptr;
     QAction* m_takeBack = nullptr;
     QAction* m_analyse = nullptr;
+    QAction* m_resign = nullptr;
+    QAction* m_sound = nullptr;
+    SoundEffects* m_sounds = nullptr;
     QAction* m_quit = nullptr;
     QAction* m_shortcuts = nullptr;
     QAction* m_about = nullptr;

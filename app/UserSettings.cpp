@@ -103,6 +103,16 @@ void UserSettings::setCommentsMoves(bool on)
     setValue("commentMoves", on ? 1 : 0);
 }
 
+bool UserSettings::sound() const
+{
+    return qEnvironmentVariable("HOSHI_SOUND") != QLatin1String("off") && number("sound", 0, 1, 1) == 1;
+}
+
+void UserSettings::setSound(bool on)
+{
+    setValue("sound", on ? 1 : 0);
+}
+
 int UserSettings::number(const char* key, int lowest, int highest, int fallback) const
 {
     bool isNumber = false;

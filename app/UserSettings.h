@@ -31,6 +31,9 @@ public:
     // Whether the coach comments on the player's moves; off by default.
     bool commentsMoves() const;
     void setCommentsMoves(bool on);
+    // The game's sounds; on by default, off while HOSHI_SOUND is "off".
+    bool sound() const;
+    void setSound(bool on);
 
 private:
     int number(const char* key, int lowest, int highest, int fallback) const;

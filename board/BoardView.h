@@ -99,6 +99,8 @@ signals:
     void GameEnded();
     // A move was played or taken back, the game ended, review was entered, stepped or left.
     void PlayChanged();
+    // The game refused the player's move (the message area says why).
+    void MoveRefused();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -87,6 +87,7 @@ bool BoardView::playMove(QPointF location)
         if (BoardMessages::marksRefusedPoint(message)) {
             m_ForbiddenMove = *point;
         }
+        emit MoveRefused();
         return false;
     }
 

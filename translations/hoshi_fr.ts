@@ -224,6 +224,14 @@ Ctrl+S	Enregistrer la partie sous
 Ctrl+Z	Reprendre un coup
 Ctrl+Q	Quitter</translation>
     </message>
+    <message>
+        <source>&amp;Resign</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>S&amp;ound</source>
+        <translation>S&amp;on</translation>
+    </message>
 </context>
 <context>
     <name>BoardMessages</name>

@@ -216,3 +216,28 @@ TEST(RealWindow, aSignalEndsHoshiWhateverDialogIsOpenAndNoFifoBlocksIt)
         EXPECT_EQ(session.hoshi.exitCode(), 0);
     }
 }
+
+// The whole road by keyboard alone, as a player without a mouse takes it: the
+// menu's two-player button by Tab and Space, the setup's first slider to no
+// stones, Play; a game by typed points and Enter, two passes; the menu again by
+// Ctrl+N, and Ctrl+Q. The game is in its file as it was played.
+TEST(RealWindow, theWholeRoadByKeyboardAlone)
+{
+    XvfbDisplay x;
+    if (!x.isRunning()) {
+        GTEST_SKIP() << "no X server for the real window: " << x.failure().toStdString();
+    }
+    QTemporaryDir home;
+    Session session(x, "/nonexistent/engine", home.path());
+    ASSERT_FALSE(session.window.isEmpty()) << session.log();
+    for (const QString keys : {"Tab Tab Tab space", "Home Tab Tab Tab Tab space", "e 5 Return Up Return c 3 Return",
+                                "p p", "ctrl+n"}) {
+        ASSERT_TRUE(session.keys(keys)) << keys.toStdString();
+        QTest::qWait(300); // the next screen shows from the event loop
+    }
+    const QDir archive(home.path() + "/data/hoshi/games");
+    QFile kept(archive.filePath(archive.entryList({"*.sgf"}).value(0)));
+    const QByteArray record = kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray();
+    EXPECT_TRUE(record.contains(";B[ee];W[ed];B[cg];W[];B[]") && record.contains("RE[B+1.0]")) << record.toStdString();
+    ASSERT_TRUE(session.keys("ctrl+q") && session.hoshi.waitForFinished(WaitMs)) << session.log();
+}
