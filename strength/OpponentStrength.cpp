@@ -1,0 +1,48 @@
+#include "OpponentStrength.h"
+
+#include <algorithm>
+
+// lupdate reads the names here for the application's catalogues.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace {
+// Measured with scripts/level-match.sh; the README has the table.
+constexpr StrengthStep kSteps[] = {
+    {"beginner-1", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 1"), 1, false, 0, 40, 0.8},
+    {"beginner-2", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 2"), 1, false, 0, 25, 0.5},
+    {"beginner-3", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 3"), 1, false, 0, 15, 0.3},
+    {"beginner-4", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 4"), 1, false, 0, 8, 0.15},
+    {"gnugo-1", QT_TRANSLATE_NOOP("OpponentStrength", "GNU Go"), 1},
+    {"gnugo-10", QT_TRANSLATE_NOOP("OpponentStrength", "GNU Go, strong"), 10},
+    {"gnugo-mc", QT_TRANSLATE_NOOP("OpponentStrength", "GNU Go, strongest"), 10, true, 2000},
+};
+constexpr std::string_view kDefaultId = "gnugo-1";
+}
+
+std::span<const StrengthStep> OpponentStrength::steps()
+{
+    return kSteps;
+}
+
+const StrengthStep& OpponentStrength::defaultStep()
+{
+    return *find(kDefaultId);
+}
+
+const StrengthStep* OpponentStrength::find(std::string_view id)
+{
+    const auto found = std::ranges::find(kSteps, id, &StrengthStep::Id);
+    return found != std::end(kSteps) ? &*found : nullptr;
+}
+
+const StrengthStep* OpponentStrength::byNumber(std::int32_t number)
+{
+    return number >= 1 && number <= static_cast<std::int32_t>(std::size(kSteps)) ? &kSteps[number - 1] : nullptr;
+}
+
+std::int32_t OpponentStrength::numberOf(const StrengthStep& step)
+{
+    return static_cast<std::int32_t>(std::ranges::find(kSteps, step.Id, &StrengthStep::Id) - std::begin(kSteps)) + 1;
+}
