@@ -58,6 +58,8 @@ private:
     void keepGame();
     // A failure is logged and, the first time, shown in the message area.
     void keepingFailed(const QString& reason);
+    // A game against a strength step that has a winner goes into the progress record, once.
+    void recordResult();
 
     std::unique_ptr<Ui::BoardViewRoot> m_ui;
     GTPGoGameInfo m_GameInfo;
@@ -72,4 +74,5 @@ private:
     std::string m_OpenedRecord;
     bool m_Continued = false;
     bool m_SaveFailureShown = false;
+    bool m_ResultRecorded = false;
 };

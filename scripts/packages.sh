@@ -6,7 +6,7 @@ set -euo pipefail
 HOSHI_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev
   appstream desktop-file-utils lintian
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   gnugo fonts-liberation locales
