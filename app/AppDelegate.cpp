@@ -218,7 +218,9 @@ void AppDelegate::openGame(const QString& path, std::optional<GTPGoColor> player
         return;
     }
     std::unique_ptr<GTPGoGame> game = read.Record->toGame(m_settings.minutes() * 60);
-    game->GameInfo().setLevel(OpponentStrength::numberOf(m_settings.strength()));
+    // Against GNU Go found by hoshi, the game goes on at the step the setup would offer.
+    const std::optional<GTPEngineCommand> engine = locateEngine();
+    game->GameInfo().setLevel(engine && engine->TakesLevel ? OpponentStrength::numberOf(m_settings.strength()) : 0);
     if (game->IsGameOver()) {
         playerColor = GTPGoColorEmpty;
     } else if (!playerColor) {

@@ -4,6 +4,7 @@
 // GNU Go's final_score decides. One game at a time: one core.
 //
 //   strength_match --lower beginner-1 --upper beginner-2 [--games 40] [--seed 1]
+//   strength_match --list      (the steps' ids, weakest first)
 //
 // Prints a line a game, then "RESULT lower upper games upper_wins mean_margin
 // lower_s_per_move upper_s_per_move" (the margin as the upper step sees it).
@@ -145,6 +146,12 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     Log::setSink([](const std::string&) {});
+    if (argc == 2 && std::string(argv[1]) == "--list") {
+        for (const StrengthStep& step : OpponentStrength::steps()) {
+            std::printf("%s\n", std::string(step.Id).c_str());
+        }
+        return 0;
+    }
     std::map<std::string, std::string> options = {{"--lower", ""}, {"--upper", ""}, {"--games", "40"}, {"--seed", "1"}};
     for (int i = 1; i + 1 < argc; i += 2) {
         options[argv[i]] = argv[i + 1];

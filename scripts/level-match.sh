@@ -2,12 +2,11 @@
 # Calibrates the opponent's strength steps: plays headless 9 × 9 games between each step and the
 # step above it (area rules, komi 7, colours alternating, seeded), one game at a time, through
 # build/bench/strength_match, and prints a table of how often the upper step won.
-# Usage: scripts/level-match.sh [--pairs "beginner-1:beginner-2 gnugo-1:gnugo-10"] [--games 40] [--seed 1]
+# Usage: scripts/level-match.sh [--pairs "beginner-1:beginner-2 gnugo-1:gnugo-mc"] [--games 40] [--seed 1]
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
 MATCH=${HOSHI_BUILD_DIR:-build}/bench/strength_match
-STEPS="beginner-1 beginner-2 beginner-3 beginner-4 gnugo-1 gnugo-10 gnugo-mc"
 PAIRS="" GAMES=40 SEED=1
 usage() { echo "usage: $0 [--pairs \"LOWER:UPPER ...\"] [--games N] [--seed N]" >&2; exit 2; }
 while [ $# -gt 0 ]; do
@@ -23,7 +22,7 @@ done
 [ -x "$MATCH" ] || { echo "build $MATCH first: cmake --build build --target strength_match" >&2; exit 1; }
 if [ -z "$PAIRS" ]; then
   previous=""
-  for step in $STEPS; do
+  for step in $("$MATCH" --list); do
     [ -n "$previous" ] && PAIRS+="$previous:$step "
     previous=$step
   done
@@ -33,9 +32,12 @@ RESULTS=$(mktemp)
 trap 'rm -f "$RESULTS"' EXIT
 for pair in $PAIRS; do
   echo "== ${pair%%:*} against ${pair##*:}"
-  "$MATCH" --lower "${pair%%:*}" --upper "${pair##*:}" --games "$GAMES" --seed "$SEED" | tee /dev/stderr |
-    grep '^RESULT' >>"$RESULTS"
-done 2>&1
+  "$MATCH" --lower "${pair%%:*}" --upper "${pair##*:}" --games "$GAMES" --seed "$SEED" |
+    while IFS= read -r line; do
+      echo "$line"
+      if [[ $line == RESULT* ]]; then echo "$line" >>"$RESULTS"; fi
+    done
+done
 
 echo
 echo "| step | against the step above | games | the step above won | mean margin | s/move (step, above) |"
