@@ -16,7 +16,9 @@
 #include <algorithm>
 
 namespace {
-constexpr QSize ChartSize(640, 400);
+// Wide enough for every step's name under its bars.
+constexpr QSize ChartSize(820, 420);
+constexpr int StepFontSize = 8;
 const QColor WinColor(0x3a, 0x8f, 0x3a);
 const QColor LossColor(0xb8, 0x3a, 0x3a);
 }
@@ -44,6 +46,9 @@ ProgressChart::ProgressChart(const ProgressRecord& record, QWidget* parent) : QD
     chart->addSeries(series);
     auto* stepAxis = new QBarCategoryAxis;
     stepAxis->append(steps);
+    QFont stepFont = stepAxis->labelsFont();
+    stepFont.setPointSize(StepFontSize);
+    stepAxis->setLabelsFont(stepFont);
     chart->addAxis(stepAxis, Qt::AlignBottom);
     series->attachAxis(stepAxis);
     auto* gameAxis = new QValueAxis;

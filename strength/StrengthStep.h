@@ -15,13 +15,10 @@ struct StrengthStep {
     // English; the application translates it.
     std::string_view Name;
     std::int32_t Level = 1;
-    // GNU Go's Monte Carlo player, with this many playouts per level (0: its default).
-    bool MonteCarlo = false;
-    std::int32_t MonteCarloGames = 0;
     double LossLimit = 0;
     double WeakProbability = 0;
 
     bool isWeak() const { return WeakProbability > 0; }
-    // What GNU Go's command line needs for this step: "--level N" and the Monte Carlo options.
+    // What GNU Go's command line needs for this step: "--level N".
     std::vector<std::string> arguments() const;
 };

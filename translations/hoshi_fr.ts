@@ -559,10 +559,6 @@ La partie est terminée.</translation>
         <source>GNU Go</source>
         <translation>GNU Go</translation>
     </message>
-    <message>
-        <source>GNU Go, strongest</source>
-        <translation>GNU Go, le plus fort</translation>
-    </message>
 </context>
 <context>
     <name>ProgressChart</name>

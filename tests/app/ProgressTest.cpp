@@ -67,12 +67,14 @@ TEST(ProgressRecord, threeWinsOrLossesInARowSuggestAStepOrAStoneAndTheRecordSurv
         {"a loss breaks the row", {{"gnugo-1", 0, true}, {"gnugo-1", 0, true}, {"gnugo-1", 0, false}, {"gnugo-1", 0, true}},
          "none"},
         {"games elsewhere do not break it",
-         {{"gnugo-1", 0, true}, {"gnugo-1", 0, true}, {"beginner-4", 0, false}, {"gnugo-1", 1, true}, {"gnugo-1", 0, true}},
-         "next step " + std::string(OpponentStrength::byNumber(OpponentStrength::numberOf(step("gnugo-1")) + 1)->Id) + " 0"},
+         {{"beginner-3", 0, true}, {"beginner-3", 0, true}, {"beginner-1", 0, false}, {"beginner-3", 1, true},
+          {"beginner-3", 0, true}},
+         "next step beginner-4 0"},
         {"the last game's step decides",
          {{"beginner-2", 0, true}, {"beginner-2", 0, true}, {"beginner-2", 0, true}, {"beginner-4", 0, true}}, "none"},
     };
-    const QString path = QDir::temp().filePath("hoshi-progress-test.json");
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("progress.json");
     for (const auto& row : rows) {
         QFile::remove(path);
         std::map<std::string, std::pair<int, int>> expected;
@@ -87,7 +89,6 @@ TEST(ProgressRecord, threeWinsOrLossesInARowSuggestAStepOrAStoneAndTheRecordSurv
             EXPECT_EQ(results[i], expected[std::string(OpponentStrength::steps()[i].Id)]) << row.name << " " << i;
         }
     }
-    QFile::remove(path);
 }
 
 // Whatever lies at the record's place, the record reads as empty (or keeps
@@ -183,6 +184,9 @@ TEST(ProgressRecord, finishedGamesAgainstAStepAreRecordedAndTheSetupAndMyProgres
     EXPECT_EQ(shown(ProgressRecord().suggestion()), "next step beginner-4 0");
     EXPECT_EQ(app.screen<GameInfoViewController>()->StrengthName()->text(), StrengthText::name(beginner))
         << "a suggestion, not a change";
+    const QDir build(QCoreApplication::applicationDirPath() + "/../..");
+    QCoreApplication::processEvents(); // the setup is laid out
+    EXPECT_TRUE(build.mkpath("screenshots") && app.delegate.window()->grab().save(build.filePath("screenshots/setup.png")));
     play(GTPGoColorBlack, info, true);
     EXPECT_EQ(suggestionShown(), "");
 
@@ -192,6 +196,8 @@ TEST(ProgressRecord, finishedGamesAgainstAStepAreRecordedAndTheSetupAndMyProgres
         for (int i = 0; chart != nullptr && i < chart->Wins()->count(); ++i) {
             bars.emplace_back(chart->Wins()->at(i), chart->Losses()->at(i));
         }
+        const QDir build(QCoreApplication::applicationDirPath() + "/../..");
+        EXPECT_TRUE(chart != nullptr && chart->grab().save(build.filePath("screenshots/progress.png")));
         QApplication::activeModalWidget()->close();
     });
     QAction* progress = nullptr;

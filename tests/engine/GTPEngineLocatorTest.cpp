@@ -51,14 +51,14 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
         const GTPEngineCommand command = found.value_or(GTPEngineCommand{});
         return std::tuple(command.Program, command.Arguments, command.Name, command.TakesLevel, command.Strength);
     };
-    // The strongest step has the most to say on the command line.
-    const StrengthStep& step = OpponentStrength::steps().back();
+    // A weak step still starts GNU Go at its level; how it asks for moves travels with the command.
+    const StrengthStep& step = OpponentStrength::steps().front();
     for (const auto& [environment, executables, program, arguments, name] : rows) {
         const GTPEngineLocator locator = locatorIn(environment, executables);
         // A strength step reaches GNU Go's command line only; the others start as found.
         const bool gnuGo = name == "GNU Go";
         Words atStep = arguments;
-        atStep.insert(atStep.end(), {"--level", "10", "--monte-carlo", "--mc-games-per-level", "2000"});
+        atStep.insert(atStep.end(), {"--level", "1"});
         const StrengthStep* taken = gnuGo ? &step : nullptr;
         const std::string trace = ::testing::PrintToString(environment);
         EXPECT_EQ(fields(locator.locate()), std::tuple(program, arguments, name, gnuGo, nullptr)) << trace;

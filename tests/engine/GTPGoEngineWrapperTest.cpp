@@ -116,7 +116,7 @@ TEST(GTPGoEngineWrapper, only_vertices_on_the_board_are_moves_and_an_engine_that
 // and it passes once nothing is left. The default step keeps genmove.
 TEST(GTPGoEngineWrapper, a_weak_step_plays_its_pick_among_the_candidates_and_the_default_step_keeps_genmove)
 {
-    const StrengthStep alwaysWeak{"test", "Test", 1, false, 0, 10, 1};
+    const StrengthStep alwaysWeak{"test", "Test", 1, 10, 1};
     const struct {
         const StrengthStep& step;
         Lines dialogue; // after the settings: one move asked, an undo, three more asked
