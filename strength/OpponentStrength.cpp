@@ -13,10 +13,10 @@ namespace {
 // the Monte Carlo player with 2000 playouts a level 2 of 7 (with its default budget, a game took
 // minutes, too slow to measure here).
 constexpr StrengthStep kSteps[] = {
-    {"beginner-1", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 1"), 1, 1000, 1},
-    {"beginner-2", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 2"), 1, 50, 0.75},
-    {"beginner-3", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 3"), 1, 25, 0.5},
-    {"beginner-4", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 4"), 1, 12, 0.25},
+    {"beginner-1", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 1"), 1, 100, 1},
+    {"beginner-2", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 2"), 1, 30, 0.75},
+    {"beginner-3", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 3"), 1, 15, 0.55},
+    {"beginner-4", QT_TRANSLATE_NOOP("OpponentStrength", "Beginner 4"), 1, 6, 0.3},
     {"gnugo-1", QT_TRANSLATE_NOOP("OpponentStrength", "GNU Go"), 1},
 };
 constexpr std::string_view kDefaultId = "gnugo-1";

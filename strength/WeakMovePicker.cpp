@@ -32,28 +32,22 @@ GTPGoMove WeakMovePicker::pick(const std::vector<CandidateMove>& candidates, GTP
         return GTPGoMove::pass(color);
     }
     const CandidateMove best = legal.front();
-    // 2. The draw comes first, so that one seed plays the same weak moves whatever the lists hold.
+    // 2. One draw a move, so that one seed makes the same choices whatever the lists hold.
     if (draw() >= m_Probability) {
         return GTPGoMove::stone(color, *best.Point);
     }
-    // 3. Any other stone within the limit, evenly.
-    std::vector<CandidateMove> weaker;
-    std::ranges::copy_if(legal.begin() + 1, legal.end(), std::back_inserter(weaker), [&](const CandidateMove& c) {
-        return c.Point && best.Value - c.Value <= m_LossLimit;
-    });
-    if (weaker.empty()) {
-        return GTPGoMove::stone(color, *best.Point);
+    // 3. The stone GNU Go values least within the limit: the limit says how much a weak move loses.
+    std::optional<GTPGoPoint> weakest = best.Point;
+    for (const CandidateMove& candidate : legal) {
+        if (candidate.Point && best.Value - candidate.Value <= m_LossLimit) {
+            weakest = candidate.Point;
+        }
     }
-    return GTPGoMove::stone(color, *weaker[drawIndex(weaker.size())].Point);
+    return GTPGoMove::stone(color, *weakest);
 }
 
 double WeakMovePicker::draw()
 {
     // The top 53 bits make a double's whole mantissa.
     return static_cast<double>(m_Random() >> 11) * 0x1.0p-53;
-}
-
-std::size_t WeakMovePicker::drawIndex(std::size_t count)
-{
-    return static_cast<std::size_t>(m_Random() % count);
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 // Plays below GNU Go's strength on purpose: given its candidates, with
-// probability p a legal move whose value is at most L points below the best
-// (drawn evenly among them), else the best. Never an illegal move; a pass only
+// probability p the legal move GNU Go values least among those at most L
+// points below its best, else the best. Never an illegal move; a pass only
 // when GNU Go's best is a pass or none of its candidates is legal. The same
 // seed and candidates give the same moves.
 class WeakMovePicker {
@@ -25,9 +25,8 @@ public:
     static bool isLegal(const GTPGoMove& move, const GTPGoBoard& board, const std::optional<GTPGoPoint>& koPoint);
 
 private:
-    // Evenly in [0, 1) and [0, count): written out so that every library draws the same.
+    // Evenly in [0, 1): written out so that every standard library draws the same.
     double draw();
-    std::size_t drawIndex(std::size_t count);
 
     double m_LossLimit;
     double m_Probability;
