@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSlider>
 #include <QTimer>
 
 #include <sys/stat.h>
@@ -170,16 +171,23 @@ TEST(ProgressRecord, finishedGamesAgainstAStepAreRecordedAndTheSetupAndMyProgres
         }
         app.click(app.control<QPushButton>("ResignButton")); // a resignation, or back to the menu
     };
-    const auto suggestionShown = [&] {
-        qunsetenv("HOSHI_ENGINE"); // GNU Go, which takes a strength step
+    // The setup against GNU Go, which takes a strength step; an engine of the player's own has no
+    // Strength row and no suggestion.
+    const auto suggestionShown = [&](bool gnuGo = true) {
+        if (gnuGo) {
+            qunsetenv("HOSHI_ENGINE");
+        }
         app.delegate.showGameSetup(GTPGoColorBlack, "English");
-        return app.screen<GameInfoViewController>()->Suggestion()->text();
+        const GameInfoViewController* setup = app.screen<GameInfoViewController>();
+        EXPECT_EQ(setup->StrengthSlider()->isVisibleTo(setup), gnuGo);
+        return setup->Suggestion()->text();
     };
     for (int won = 0; won < 3; ++won) {
         play(GTPGoColorBlack, info, false);
     }
     play(GTPGoColorEmpty, info, false); // two players
     play(GTPGoColorBlack, GTPGoGameInfo(0, 300), false); // the engine's own strength
+    EXPECT_EQ(suggestionShown(false), "");
     EXPECT_EQ(suggestionShown(), StrengthText::suggestion(ProgressRecord().suggestion().value()));
     EXPECT_EQ(shown(ProgressRecord().suggestion()), "next step beginner-4 0");
     EXPECT_EQ(app.screen<GameInfoViewController>()->StrengthName()->text(), StrengthText::name(beginner))
