@@ -118,7 +118,8 @@ void BoardViewController::recordResult()
     }
     m_ResultRecorded = true;
     ProgressRecord record;
-    if (const std::optional<QString> failure = record.add(*step, game.GameInfo().Handicap(), game.Winner() == m_PlayerColor)) {
+    const bool won = game.Winner() == m_PlayerColor;
+    if (const std::optional<QString> failure = record.add(*step, game.GameInfo().Handicap(), won)) {
         m_BoardView->showNotice([reason = *failure] { return reason; });
     }
 }

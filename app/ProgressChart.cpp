@@ -62,7 +62,7 @@ ProgressChart::ProgressChart(const ProgressRecord& record, QWidget* parent) : QD
     auto* view = new QChartView(chart, this);
     view->setMinimumSize(ChartSize);
     view->setRenderHint(QPainter::Antialiasing);
-    m_Note = new QLabel(most == 0 ? tr("No game against GNU Go has ended yet: its results will show here.") : QString(), this);
+    m_Note = new QLabel(tr("No game against GNU Go has ended yet: its results will show here."), this);
     m_Note->setVisible(most == 0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

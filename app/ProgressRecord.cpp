@@ -28,7 +28,8 @@ ProgressRecord::ProgressRecord(const QString& path) : m_Path(path)
 
 QString ProgressRecord::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/hoshi/progress.json");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/hoshi/progress.json");
 }
 
 void ProgressRecord::read()
@@ -79,7 +80,8 @@ QByteArray ProgressRecord::json() const
 
 std::optional<QString> ProgressRecord::add(const StrengthStep& step, int handicap, bool won)
 {
-    auto tally = std::ranges::find_if(m_Tallies, [&](const Tally& t) { return t.Step == step.Id && t.Handicap == handicap; });
+    auto tally = std::ranges::find_if(
+        m_Tallies, [&](const Tally& t) { return t.Step == step.Id && t.Handicap == handicap; });
     if (tally == m_Tallies.end()) {
         tally = m_Tallies.insert(m_Tallies.end(), {std::string(step.Id), handicap});
     }

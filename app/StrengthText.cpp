@@ -18,7 +18,9 @@ QString StrengthText::suggestion(const ProgressRecord::Suggestion& suggestion)
     case Kind::NextStep:
         return tr("Three wins in a row against %1: try %2.").arg(played, name(*suggestion.SuggestedStep));
     case Kind::FewerStones:
-        return tr("Three wins in a row against %1: try a handicap of %2.").arg(played).arg(suggestion.SuggestedHandicap);
+        return tr("Three wins in a row against %1: try a handicap of %2.")
+            .arg(played)
+            .arg(suggestion.SuggestedHandicap);
     case Kind::StepBelow:
         return tr("Three losses in a row against %1: %2 may suit you better.")
             .arg(played, name(*suggestion.SuggestedStep));

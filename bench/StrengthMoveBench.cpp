@@ -16,7 +16,8 @@
 namespace {
 
 // GNU Go's own seeded opening at level 10, Black to play.
-const std::pair<int, int> kMiddleGame[] = {{5, 5}, {4, 4}, {5, 4}, {4, 3}, {4, 5}, {5, 3}, {7, 3}, {7, 7}, {8, 4}, {4, 7}};
+const std::pair<int, int> kMiddleGame[] = {{5, 5}, {4, 4}, {5, 4}, {4, 3}, {4, 5},
+                                           {5, 3}, {7, 3}, {7, 7}, {8, 4}, {4, 7}};
 
 void OneMove(benchmark::State& state, const char* stepId)
 {
@@ -48,7 +49,8 @@ void OneMove(benchmark::State& state, const char* stepId)
         const auto start = std::chrono::steady_clock::now();
         wrapper.generateMove(color, 300, 0);
         loop.exec();
-        milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        milliseconds.push_back(std::chrono::duration<double, std::milli>(elapsed).count());
         // Back to the same position for the next move.
         wrapper.undo();
     }
