@@ -16,7 +16,7 @@ public:
 
     QBarSet* Wins() const { return m_Wins; }
     QBarSet* Losses() const { return m_Losses; }
-    // Said when no game against GNU Go has finished yet; empty otherwise.
+    // Shown only while no game against GNU Go has finished.
     QLabel* Note() const { return m_Note; }
 
 private:
