@@ -123,8 +123,8 @@ TEST(Screens, theSetupTakesTheNumbersAtTheSlidersEndsAndTheyComeBackUnlessTheSet
         Qt::Key end;
         int colour = 0; // the menu's button: Black, or two players
     } runs[] = {
-        {"", "English", "0 5", "gnugo-1", Qt::Key_End},
-        {"", "Français", "9 15", strongest, Qt::Key_Home},
+        {"", "English", "0 5", "gnugo-1", Qt::Key_Home},
+        {"", "Français", "0 0", weakest, Qt::Key_End},
         {"language=Klingon\nhandicap=12\nminutes=abc\nstrength=gnugo-11\n", "English", "0 5", "gnugo-1", Qt::Key_End},
         // A game between two players leaves the strength alone.
         {"", "Français", "9 15", "", Qt::Key_Home, 2},
