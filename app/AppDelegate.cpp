@@ -9,10 +9,14 @@
 #include "app/GameInfoViewController.h"
 #include "app/MainMenuViewController.h"
 #include "app/SoundEffects.h"
+#include "app/ProgressChart.h"
+#include "app/ProgressRecord.h"
+#include "app/StrengthText.h"
 #include "app/ScreenClickGuard.h"
 #include "board/BoardView.h"
 #include "engine/EngineDisplayName.h"
 #include "rules/Log.h"
+#include "strength/OpponentStrength.h"
 #include "translations/Translations.h"
 
 #include <QAbstractButton>
@@ -194,7 +198,7 @@ QString AppDelegate::engineDescription(int level)
 {
     const std::optional<GTPEngineCommand> engine = locateEngine(level);
     const QString name = engineDisplayName(engine ? engine->Name : engineName());
-    return engine && engine->TakesLevel && level > 0 ? tr("%1, level %2").arg(name).arg(level) : name;
+    return engine && engine->Strength != nullptr ? StrengthText::name(*engine->Strength) : name;
 }
 
 void AppDelegate::showMainMenu(const QString& language)
@@ -209,7 +213,8 @@ void AppDelegate::showMainMenu(const QString& language)
 void AppDelegate::showGameSetup(GTPGoColor playerColor, const QString& language)
 {
     auto* setup = new GameInfoViewController(playerColor, language);
-    setup->setInitialValues(m_settings.handicap(), m_settings.minutes(), m_settings.level(), m_settings.counting());
+    setup->setInitialValues(m_settings.handicap(), m_settings.minutes(), m_settings.strength(), m_settings.counting());
+    setup->setSuggestion(ProgressRecord().suggestion());
     connect(setup, &GameInfoViewController::MainMenuRequested, this, &AppDelegate::showMainMenu);
     connect(setup, &GameInfoViewController::GameRequested, this, &AppDelegate::showGame);
     setScreen(setup);
@@ -219,8 +224,8 @@ void AppDelegate::showGame(const GTPGoGameInfo& gameInfo, GTPGoColor playerColor
 {
     m_settings.setHandicap(gameInfo.Handicap());
     m_settings.setMinutes(static_cast<int>(gameInfo.TimeSettings().MainTime()) / 60);
-    if (gameInfo.Level() > 0) {
-        m_settings.setLevel(gameInfo.Level());
+    if (const StrengthStep* step = OpponentStrength::byNumber(gameInfo.Level())) {
+        m_settings.setStrength(*step);
     }
     m_settings.setCounting(gameInfo.Counting());
     auto* game = new BoardViewController(gameInfo, playerColor, language);
@@ -238,7 +243,9 @@ void AppDelegate::openGame(const QString& path, std::optional<GTPGoColor> player
         return;
     }
     std::unique_ptr<GTPGoGame> game = read.Record->toGame(m_settings.minutes() * 60);
-    game->GameInfo().setLevel(m_settings.level());
+    // Against GNU Go found by hoshi, the game goes on at the step the setup would offer.
+    const std::optional<GTPEngineCommand> engine = locateEngine();
+    game->GameInfo().setLevel(engine && engine->TakesLevel ? OpponentStrength::numberOf(m_settings.strength()) : 0);
     if (game->IsGameOver()) {
         playerColor = GTPGoColorEmpty;
     } else if (!playerColor) {
@@ -359,6 +366,7 @@ void AppDelegate::createMenus()
     m_coachDock->hide();
     m_helpMenu = m_window->menuBar()->addMenu(QString());
     m_shortcuts = m_helpMenu->addAction(QString(), this, &AppDelegate::showShortcuts);
+    m_progress = m_helpMenu->addAction(QString(), this, &AppDelegate::showProgress);
     m_about = m_helpMenu->addAction(QString(), this, &AppDelegate::showAbout);
 
     addBoardShortcut(Qt::Key_P, "PassButton");
@@ -401,6 +409,7 @@ void AppDelegate::retranslateMenus()
     m_showTerritory->setText(tr("Show &Territory"));
     m_helpMenu->setTitle(tr("&Help"));
     m_shortcuts->setText(tr("&Keyboard Shortcuts"));
+    m_progress->setText(tr("My &Progress"));
     m_about->setText(tr("&About hoshi"));
 }
 
@@ -461,8 +470,15 @@ void AppDelegate::showShortcuts()
 void AppDelegate::showAbout()
 {
     const BoardView* view = board() != nullptr ? board()->boardView() : nullptr;
-    const int level = view != nullptr ? view->GoGame().GameInfo().Level() : m_settings.level();
+    const int level = view != nullptr ? view->GoGame().GameInfo().Level()
+                                      : OpponentStrength::numberOf(m_settings.strength());
     QMessageBox::about(m_window.get(), tr("About hoshi"),
                        tr("hoshi %1\nA game of Go on a 9 × 9 board.\nThe engine: %2")
                            .arg(QCoreApplication::applicationVersion(), engineDescription(level)));
+}
+
+void AppDelegate::showProgress()
+{
+    ProgressChart chart(ProgressRecord(), m_window.get());
+    chart.exec();
 }

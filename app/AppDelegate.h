@@ -68,15 +68,16 @@ private:
     void saveAs();
     void showShortcuts();
     void showAbout();
-    // The engine a game at this level would play: "GNU Go, level 3", "katago".
+    // The engine a game at this strength step (by number) would play: "Beginner 2", "katago".
     static QString engineDescription(int level);
+    void showProgress();
     void refreshTakeBack();
     // The Coach menu follows the board's coach; the panel shows while the coach has something to say.
     void refreshCoach();
     void startCoach();
     BoardCoach* coach() const;
     AnalysisController* analysis() const;
-    // "hoshi", or on a game against the engine "hoshi — GNU Go, level 3".
+    // "hoshi", or on a game against the engine "hoshi — Beginner 2".
     void refreshTitle();
 
     std::unique_ptr<QMainWindow> m_window;
@@ -94,6 +95,7 @@ private:
     QAction* m_quit = nullptr;
     QAction* m_shortcuts = nullptr;
     QAction* m_about = nullptr;
+    QAction* m_progress = nullptr;
     QMenu* m_coachMenu = nullptr;
     QAction* m_hint = nullptr;
     QAction* m_commentMoves = nullptr;

@@ -2,10 +2,12 @@
 
 #include "app/GameArchive.h"
 #include "app/GameKeeper.h"
+#include "app/ProgressRecord.h"
 #include "board/BoardView.h"
 #include "rules/Log.h"
 #include "sgf/SGFGameRecord.h"
 #include "sgf/SGFWriter.h"
+#include "strength/OpponentStrength.h"
 #include "translations/Translations.h"
 #include "ui_BoardView.h"
 
@@ -44,7 +46,15 @@ void BoardViewController::viewDidLoad()
     m_BoardView = m_LoadedGame
         ? new BoardView(geometry(), std::move(m_LoadedGame), m_PlayerColor, m_CurrentLanguage, this)
         : new BoardView(geometry(), m_GameInfo, m_PlayerColor, m_CurrentLanguage, this, m_timeSource);
+    // A game the player resigns ends on the way out: recorded before the screen goes. One
+    // left while its count is marked has not ended yet: its GameEnded comes with the count.
+    connect(m_BoardView, &BoardView::ResignRequested, this, [this] {
+        if (m_BoardView->GoGame().End() == GTPGoGameEnd::Resignation) {
+            recordResult();
+        }
+    });
     connect(m_BoardView, &BoardView::ResignRequested, this, &BoardViewController::MainMenuRequested);
+    connect(m_BoardView, &BoardView::GameEnded, this, &BoardViewController::recordResult);
     m_Keeper = new GameKeeper(m_Start, this);
     connect(m_Keeper, &GameKeeper::Failed, this, &BoardViewController::keepingFailed);
     if (!m_BoardView->GoGame().Turns().empty()) {
@@ -161,6 +171,23 @@ std::optional<QString> BoardViewController::setAnalysis(const std::vector<Analys
     // Only looked at, the game is analysed in its own file, which stays the one it is kept in.
     m_OpenedRecord = gameRecord();
     return GameArchive::write(m_OpenedPath, m_OpenedRecord);
+}
+
+void BoardViewController::recordResult()
+{
+    const GTPGoGame& game = m_BoardView->GoGame();
+    const StrengthStep* step = OpponentStrength::byNumber(game.GameInfo().Level());
+    // Two players, an engine of the player's own, a game without a winner: no result.
+    if (m_ResultRecorded || step == nullptr || m_PlayerColor == GTPGoColorEmpty || !game.IsGameOver()
+        || game.Winner() == GTPGoColorEmpty) {
+        return;
+    }
+    m_ResultRecorded = true;
+    ProgressRecord record;
+    const bool won = game.Winner() == m_PlayerColor;
+    if (const std::optional<QString> failure = record.add(*step, game.GameInfo().Handicap(), won)) {
+        m_BoardView->showNotice([reason = *failure] { return reason; });
+    }
 }
 
 QString BoardViewController::proposedSaveAsPath() const

@@ -68,6 +68,8 @@ private:
     void keepGame();
     // A failure is logged and, the first time, shown in the message area.
     void keepingFailed(const QString& reason);
+    // A game against a strength step that has a winner goes into the progress record, once.
+    void recordResult();
 
     std::unique_ptr<Ui::BoardViewRoot> m_ui;
     GTPGoGameInfo m_GameInfo;
@@ -86,4 +88,5 @@ private:
     // Each note with the move it belongs to: a note outlives a take back only with its move.
     std::vector<std::pair<GTPGoMove, SGFMoveNote>> m_Notes;
     bool m_SaveFailureShown = false;
+    bool m_ResultRecorded = false;
 };

@@ -1,6 +1,8 @@
 #include "GameInfoViewController.h"
 
+#include "app/StrengthText.h"
 #include "engine/GTPEngineCommand.h"
+#include "strength/OpponentStrength.h"
 #include "translations/Translations.h"
 #include "ui_GameInfoView.h"
 
@@ -17,11 +19,10 @@ GameInfoViewController::GameInfoViewController(GTPGoColor playerColor, const QSt
 {
     m_ui->setupUi(this);
     const std::optional<GTPEngineCommand> engine = locateEngine();
-    m_HasLevel = playerColor != GTPGoColorEmpty && engine && engine->TakesLevel;
+    m_HasStrength = playerColor != GTPGoColorEmpty && engine && engine->TakesLevel;
     viewDidLoad();
     layOutRows();
-    connect(m_ui->LevelSlider, &QSlider::valueChanged, this,
-            [this](int level) { m_ui->Level->setText(QString::number(level)); });
+    connect(m_ui->StrengthSlider, &QSlider::valueChanged, this, &GameInfoViewController::showStrengthName);
     // Tracking makes valueChanged follow the thumb while it is dragged.
     connect(m_ui->HandicapSlider, &QSlider::valueChanged, this, &GameInfoViewController::onHandicapSliderDrag);
     connect(m_ui->TimeSlider, &QSlider::valueChanged, this, &GameInfoViewController::onTimeSliderDrag);
@@ -39,8 +40,10 @@ void GameInfoViewController::viewDidLoad()
     m_ui->TimeSlider->setRange(0, GTPGoGameInfo::MaximumMinutes);
     m_ui->TimeSlider->setTracking(true);
     m_ui->TimeSlider->setValue(InitialMinutes);
-    m_ui->LevelSlider->setRange(GTPGoGameInfo::MinimumLevel, GTPGoGameInfo::MaximumLevel);
-    m_ui->LevelSlider->setTracking(true);
+    // The slider runs over the steps' numbers, weakest first.
+    m_ui->StrengthSlider->setRange(1, static_cast<int>(OpponentStrength::steps().size()));
+    m_ui->StrengthSlider->setTracking(true);
+    m_ui->StrengthSlider->setValue(OpponentStrength::numberOf(OpponentStrength::defaultStep()));
     onHandicapSliderDrag();
     onTimeSliderDrag();
     setButtonsAndLabels();
@@ -67,7 +70,9 @@ void GameInfoViewController::setButtonsAndLabels()
     m_ui->TimeLabel->setText(tr("Time"));
     m_ui->StonesLabel->setText(tr("stones"));
     m_ui->HandicapLabel->setText(tr("Handicap"));
-    m_ui->LevelLabel->setText(tr("Level"));
+    m_ui->StrengthLabel->setText(tr("Strength"));
+    showStrengthName();
+    m_ui->Suggestion->setText(m_Suggestion ? StrengthText::suggestion(*m_Suggestion) : QString());
     m_ui->CountingLabel->setText(tr("Counting"));
     const int counting = std::max(0, m_ui->CountingChoice->currentIndex());
     m_ui->CountingChoice->clear();
@@ -87,13 +92,26 @@ void GameInfoViewController::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void GameInfoViewController::setInitialValues(int handicap, int minutes, int level, GTPGoCounting counting)
+void GameInfoViewController::setInitialValues(int handicap, int minutes, const StrengthStep& strength,
+                                              GTPGoCounting counting)
 {
     m_ui->CountingChoice->setCurrentIndex(counting == GTPGoCounting::Area ? 1 : 0);
     m_ui->HandicapSlider->setValue(handicap);
     m_ui->TimeSlider->setValue(minutes);
-    m_ui->LevelSlider->setValue(level);
-    m_ui->Level->setText(QString::number(m_ui->LevelSlider->value()));
+    m_ui->StrengthSlider->setValue(OpponentStrength::numberOf(strength));
+    showStrengthName();
+}
+
+void GameInfoViewController::setSuggestion(const std::optional<ProgressRecord::Suggestion>& suggestion)
+{
+    // Only a game against GNU Go's steps makes progress.
+    m_Suggestion = m_HasStrength ? suggestion : std::nullopt;
+    setButtonsAndLabels();
+}
+
+void GameInfoViewController::showStrengthName()
+{
+    m_ui->StrengthName->setText(StrengthText::name(*OpponentStrength::byNumber(m_ui->StrengthSlider->value())));
 }
 
 void GameInfoViewController::layOutRows()
@@ -101,17 +119,17 @@ void GameInfoViewController::layOutRows()
     const std::vector<std::vector<QWidget*>> rows = {
         {m_ui->HandicapLabel, m_ui->HandicapSlider, m_ui->NumberHandicapStones, m_ui->StonesLabel},
         {m_ui->TimeLabel, m_ui->TimeSlider, m_ui->Time},
-        {m_ui->LevelLabel, m_ui->LevelSlider, m_ui->Level},
+        {m_ui->StrengthLabel, m_ui->StrengthSlider, m_ui->StrengthName},
         {m_ui->CountingLabel, m_ui->CountingChoice}};
     for (QWidget* widget : rows[2]) {
-        widget->setVisible(m_HasLevel);
+        widget->setVisible(m_HasStrength);
     }
     // Between the top of the screen and the buttons.
-    const int first = m_HasLevel ? 120 : 150;
-    const int spacing = m_HasLevel ? 70 : 80;
+    const int first = m_HasStrength ? 120 : 150;
+    const int spacing = m_HasStrength ? 70 : 80;
     int row = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i == 2 && !m_HasLevel) {
+        if (i == 2 && !m_HasStrength) {
             continue;
         }
         for (QWidget* widget : rows[i]) {
@@ -133,7 +151,7 @@ void GameInfoViewController::onPlay()
     const std::int32_t handicap = m_ui->NumberHandicapStones->text().toInt();
     const std::int32_t minutes = m_ui->Time->text().toInt();
     GTPGoGameInfo gameInfo(handicap, minutes * SecondsPerMinute);
-    gameInfo.setLevel(m_HasLevel ? m_ui->Level->text().toInt() : 0);
+    gameInfo.setLevel(m_HasStrength ? m_ui->StrengthSlider->value() : 0);
     gameInfo.setCounting(m_ui->CountingChoice->currentIndex() == 1 ? GTPGoCounting::Area : GTPGoCounting::Stones);
     emit GameRequested(gameInfo, m_PlayerColor, m_CurrentLanguage);
 }
@@ -144,8 +162,10 @@ QLabel* GameInfoViewController::NumberHandicapStones() const { return m_ui->Numb
 QLabel* GameInfoViewController::Time() const { return m_ui->Time; }
 QLabel* GameInfoViewController::TimeLabel() const { return m_ui->TimeLabel; }
 QLabel* GameInfoViewController::StonesLabel() const { return m_ui->StonesLabel; }
-QSlider* GameInfoViewController::LevelSlider() const { return m_ui->LevelSlider; }
-QLabel* GameInfoViewController::LevelLabel() const { return m_ui->LevelLabel; }
+QSlider* GameInfoViewController::StrengthSlider() const { return m_ui->StrengthSlider; }
+QLabel* GameInfoViewController::StrengthLabel() const { return m_ui->StrengthLabel; }
+QLabel* GameInfoViewController::StrengthName() const { return m_ui->StrengthName; }
+QLabel* GameInfoViewController::Suggestion() const { return m_ui->Suggestion; }
 QComboBox* GameInfoViewController::CountingChoice() const { return m_ui->CountingChoice; }
 QPushButton* GameInfoViewController::BackButton() const { return m_ui->BackButton; }
 QPushButton* GameInfoViewController::PlayButton() const { return m_ui->PlayButton; }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "app/ProgressRecord.h"
 #include "rules/GTPGoColor.h"
 #include "settings/GTPGoGameInfo.h"
+#include "strength/StrengthStep.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -16,7 +19,8 @@ namespace Ui {
 class GameInfoView;
 }
 
-// The setup screen: handicap and thinking time, then Play or Back.
+// The setup screen: handicap, thinking time, the opponent's strength and the
+// counting, then Play or Back; below, what the player's progress suggests.
 class GameInfoViewController : public QWidget {
     Q_OBJECT
 public:
@@ -30,7 +34,9 @@ public:
     void onPlay();
     void setButtonsAndLabels();
     // The sliders where the player left them last time.
-    void setInitialValues(int handicap, int minutes, int level, GTPGoCounting counting);
+    void setInitialValues(int handicap, int minutes, const StrengthStep& strength, GTPGoCounting counting);
+    // A line under the buttons; the player's choices stay as they are.
+    void setSuggestion(const std::optional<ProgressRecord::Suggestion>& suggestion);
 
     QSlider* HandicapSlider() const;
     QSlider* TimeSlider() const;
@@ -38,8 +44,10 @@ public:
     QLabel* Time() const;
     QLabel* TimeLabel() const;
     QLabel* StonesLabel() const;
-    QSlider* LevelSlider() const;
-    QLabel* LevelLabel() const;
+    QSlider* StrengthSlider() const;
+    QLabel* StrengthLabel() const;
+    QLabel* StrengthName() const;
+    QLabel* Suggestion() const;
     QComboBox* CountingChoice() const;
     QPushButton* BackButton() const;
     QPushButton* PlayButton() const;
@@ -54,12 +62,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Handicap, time, the engine's level when there is one, and counting, evenly down the screen.
+    // Handicap, time, the engine's strength when it takes one, and counting, evenly down the screen.
     void layOutRows();
+    void showStrengthName();
 
     std::unique_ptr<Ui::GameInfoView> m_ui;
-    // Only GNU Go, found by hoshi, takes a level; two players have no engine.
-    bool m_HasLevel = false;
+    // Only GNU Go, found by hoshi, takes a strength step; two players have no engine.
+    bool m_HasStrength = false;
+    std::optional<ProgressRecord::Suggestion> m_Suggestion;
     GTPGoColor m_PlayerColor;
     QString m_CurrentLanguage;
 };

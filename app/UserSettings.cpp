@@ -2,6 +2,7 @@
 
 #include "rules/Log.h"
 #include "settings/GTPGoGameInfo.h"
+#include "strength/OpponentStrength.h"
 #include "translations/Translations.h"
 
 #include <QFileInfo>
@@ -9,8 +10,6 @@
 
 namespace {
 constexpr int DefaultMinutes = 5;
-// GNU Go's levels differ little on 9 x 9; the lowest answers fastest and loses most.
-constexpr int DefaultLevel = 1;
 }
 
 UserSettings::UserSettings()
@@ -73,14 +72,15 @@ void UserSettings::setMinutes(int minutes)
     setValue("minutes", minutes);
 }
 
-int UserSettings::level() const
+const StrengthStep& UserSettings::strength() const
 {
-    return number("level", GTPGoGameInfo::MinimumLevel, GTPGoGameInfo::MaximumLevel, DefaultLevel);
+    const StrengthStep* step = OpponentStrength::find(value("strength").toString().toStdString());
+    return step != nullptr ? *step : OpponentStrength::defaultStep();
 }
 
-void UserSettings::setLevel(int level)
+void UserSettings::setStrength(const StrengthStep& step)
 {
-    setValue("level", level);
+    setValue("strength", QString::fromUtf8(step.Id.data(), static_cast<qsizetype>(step.Id.size())));
 }
 
 GTPGoCounting UserSettings::counting() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/GTPGoCounting.h"
+#include "strength/StrengthStep.h"
 
 #include <QSettings>
 #include <QString>
@@ -23,9 +24,11 @@ public:
     void setHandicap(int stones);
     int minutes() const;
     void setMinutes(int minutes);
-    // GNU Go's strength; by default 1, which a beginner can beat now and then.
-    int level() const;
-    void setLevel(int level);
+    // The opponent's strength step, kept by its id; plain GNU Go at level 1 by
+    // default and in place of an id no step has. (It replaces GNU Go's
+    // "level" of earlier versions, which is no longer read.)
+    const StrengthStep& strength() const;
+    void setStrength(const StrengthStep& step);
     GTPGoCounting counting() const;
     void setCounting(GTPGoCounting counting);
     // Whether the coach comments on the player's moves; off by default.

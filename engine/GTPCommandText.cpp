@@ -109,3 +109,8 @@ std::string GTPCommandText::genmove(GTPGoColor color)
 {
     return "genmove " + colorLetter(color);
 }
+
+std::string GTPCommandText::topMoves(GTPGoColor color)
+{
+    return color == GTPGoColorWhite ? "top_moves_white" : "top_moves_black";
+}

@@ -29,4 +29,6 @@ public:
     static std::optional<std::string> pass(GTPGoColor color);
     static std::string timeLeft(GTPGoColor color, double timeLeft, std::int32_t numberOfMoves);
     static std::string genmove(GTPGoColor color);
+    // GNU Go's ranked candidates for that colour: "top_moves_white".
+    static std::string topMoves(GTPGoColor color);
 };

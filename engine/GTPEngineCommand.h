@@ -1,5 +1,7 @@
 #pragma once
 
+#include "strength/StrengthStep.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,9 +12,11 @@ struct GTPEngineCommand {
     std::string Program;
     std::vector<std::string> Arguments;
     std::string Name = {};
-    // GNU Go found by hoshi takes its strength as "--level N"; an engine given
-    // by HOSHI_ENGINE is started exactly as written, Pachi as it is.
+    // GNU Go found by hoshi takes a strength step; an engine given by
+    // HOSHI_ENGINE is started exactly as written, Pachi as it is.
     bool TakesLevel = false;
+    // The step GNU Go was started for, which also says how to ask it for a move; none for the others.
+    const StrengthStep* Strength = nullptr;
 };
 
 // The name of the engine that a new game would start: "Pachi", "GNU Go",
@@ -23,5 +27,6 @@ std::string engineName();
 
 // The first engine that can be started: the command line in HOSHI_ENGINE (split
 // as a shell splits words), then /Applications/pachi with its option string,
-// then GNU Go. Never a "pachi" found on the PATH. Nothing when none is found.
+// then GNU Go, at the strength step of this number (OpponentStrength::byNumber)
+// when there is one. Never a "pachi" found on the PATH. Nothing when none is found.
 std::optional<GTPEngineCommand> locateEngine(std::int32_t level = 0);

@@ -2,6 +2,7 @@
 
 #include "ShellWords.h"
 #include "rules/Log.h"
+#include "strength/OpponentStrength.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -45,8 +46,10 @@ std::optional<GTPEngineCommand> GTPEngineLocator::locate(std::int32_t level) con
     }
     if (const auto gnugo = findGnuGo()) {
         GTPEngineCommand command{*gnugo, {"--mode", "gtp", "--never-resign", "--capture-all-dead"}, GnuGoName, true};
-        if (level > 0) {
-            command.Arguments.insert(command.Arguments.end(), {"--level", std::to_string(level)});
+        if (const StrengthStep* step = OpponentStrength::byNumber(level)) {
+            const std::vector<std::string> words = step->arguments();
+            command.Arguments.insert(command.Arguments.end(), words.begin(), words.end());
+            command.Strength = step;
         }
         return command;
     }

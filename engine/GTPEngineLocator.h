@@ -24,7 +24,8 @@ public:
     // The real environment and file system.
     GTPEngineLocator();
 
-    // With a level of 1 or more, GNU Go is asked to play at that strength.
+    // With the number of a strength step (OpponentStrength::byNumber), GNU Go
+    // is started with the step's arguments and the command carries the step.
     std::optional<GTPEngineCommand> locate(std::int32_t level = 0) const;
     // What the player knows the engine of a new game by, even one that cannot
     // start: HOSHI_ENGINE_NAME or the program's file name, "" when HOSHI_ENGINE

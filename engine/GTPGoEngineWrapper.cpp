@@ -3,6 +3,7 @@
 #include "GTPAnswer.h"
 #include "GTPCommandText.h"
 #include "GTPEngineReaper.h"
+#include "coach/GnuGoAnswers.h"
 #include "rules/Log.h"
 
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <random>
 #include <utility>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -32,6 +34,10 @@ GTPGoEngineWrapper::GTPGoEngineWrapper(const QString& name, const std::optional<
                                        QObject* parent, Traffic traffic)
     : QObject(parent), m_Name(name), m_Traffic(traffic)
 {
+    resetPosition(GTPGoGameInfo());
+    if (command && command->Strength) {
+        setStrength(*command->Strength, std::random_device()());
+    }
     if (!command) {
         fail(Failure::NotStarted, QStringLiteral("no GTP engine was found"));
         return;
@@ -199,9 +205,11 @@ bool GTPGoEngineWrapper::handleAnswer(const std::string& text)
     }
     switch (answer.kind()) {
     case GTPAnswer::Kind::Vertex:
+        recordMove(GTPGoMove::stone(m_LastColorAsked, *answer.point()));
         emit HasPlayed(GTPGoMove::stone(m_LastColorAsked, *answer.point()));
         break;
     case GTPAnswer::Kind::Pass:
+        recordMove(GTPGoMove::pass(m_LastColorAsked));
         emit HasPlayed(GTPGoMove::pass(m_LastColorAsked));
         break;
     case GTPAnswer::Kind::Resign:
@@ -261,12 +269,16 @@ QString GTPGoEngineWrapper::getColorLetter(GTPGoColor color)
 
 void GTPGoEngineWrapper::clearBoard()
 {
+    GTPGoGameInfo empty;
+    empty.setBoardSize(m_BoardSize);
+    resetPosition(empty);
     sendLine(GTPCommandText::clearBoard());
 }
 
 void GTPGoEngineWrapper::setGameInfo(const GTPGoGameInfo& gameInfo)
 {
     m_BoardSize = gameInfo.BoardSize();
+    resetPosition(gameInfo);
     sendLine(GTPCommandText::boardSize(gameInfo.BoardSize()));
     clearBoard();
     sendLine(GTPCommandText::komi(static_cast<double>(gameInfo.Komi())));
@@ -279,19 +291,35 @@ void GTPGoEngineWrapper::setGameInfo(const GTPGoGameInfo& gameInfo)
 
 void GTPGoEngineWrapper::playMove(GTPGoColor color, std::int32_t x, std::int32_t y)
 {
+    recordMove(GTPGoMove::stone(color, GTPGoPoint(x, y)));
     sendLine(GTPCommandText::play(color, x, y));
 }
 
 void GTPGoEngineWrapper::pass(GTPGoColor color)
 {
     if (const auto line = GTPCommandText::pass(color)) {
+        recordMove(GTPGoMove::pass(color));
         sendLine(*line);
     }
 }
 
 void GTPGoEngineWrapper::undo()
 {
+    m_Position->takeBack();
     sendLine("undo");
+}
+
+void GTPGoEngineWrapper::resetPosition(const GTPGoGameInfo& gameInfo)
+{
+    m_Position = std::make_unique<GTPGoGame>(gameInfo);
+}
+
+void GTPGoEngineWrapper::recordMove(const GTPGoMove& move)
+{
+    // The engine takes moves of either colour in any order: so does its copy.
+    m_Position->setColorToMove(move.Color());
+    GTPGoMoveMessage refusal = GTPGoMessageNone;
+    m_Position->playMove(move, refusal);
 }
 
 void GTPGoEngineWrapper::ask(const QString& command, Answered answered)
@@ -309,5 +337,37 @@ void GTPGoEngineWrapper::generateMove(GTPGoColor color, double timeLeft, std::in
 {
     setLastColorAsked(color);
     sendLine(GTPCommandText::timeLeft(color, timeLeft, numberOfMoves));
-    sendLine(GTPCommandText::genmove(color));
+    if (!m_Picker) {
+        sendLine(GTPCommandText::genmove(color));
+        return;
+    }
+    ask(QString::fromStdString(GTPCommandText::topMoves(color)),
+        [this, color](const std::optional<std::string>& candidates) { playWeakMove(color, candidates); });
+}
+
+void GTPGoEngineWrapper::setStrength(const StrengthStep& step, std::uint64_t seed)
+{
+    m_Picker.reset();
+    if (step.isWeak()) {
+        m_Picker.emplace(step.LossLimit, step.WeakProbability, seed);
+    }
+}
+
+void GTPGoEngineWrapper::playWeakMove(GTPGoColor color, const std::optional<std::string>& candidates)
+{
+    const auto moves = candidates ? GnuGoAnswers::topMoves(*candidates) : std::nullopt;
+    if (!moves) {
+        // Without a move the game cannot go on, as with a genmove answered wrong.
+        const std::string answer = candidates ? "= " + *candidates : "?";
+        Log::write("Engine answered its candidates without usable moves: " + answer);
+        emit HasAnsweredUnusableMove(QString::fromStdString(answer));
+        return;
+    }
+    const GTPGoMove move = m_Picker->pick(*moves, color, m_Position->Board(), m_Position->KoPoint());
+    if (move.Point()) {
+        playMove(color, move.Point()->X(), move.Point()->Y());
+    } else {
+        pass(color);
+    }
+    emit HasPlayed(move);
 }

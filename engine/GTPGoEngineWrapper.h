@@ -3,8 +3,10 @@
 #include "engine/GTPAnswerFramer.h"
 #include "engine/GTPEngineCommand.h"
 #include "rules/GTPGoColor.h"
+#include "rules/GTPGoGame.h"
 #include "rules/GTPGoMove.h"
 #include "settings/GTPGoGameInfo.h"
+#include "strength/WeakMovePicker.h"
 
 #include <QObject>
 #include <QProcess>
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The engine as a child process speaking GTP on its standard input and output.
@@ -27,7 +30,8 @@ public:
 
     // Starts the engine at once; with no command, fails (EngineFailed, NotStarted)
     // once control returns to the event loop, so a caller connected right after
-    // construction still hears it.
+    // construction still hears it. A command's weak strength step is taken up
+    // with a seed of chance.
     GTPGoEngineWrapper(const QString& name, const std::optional<GTPEngineCommand>& command,
                        QObject* parent = nullptr, Traffic traffic = Traffic::Logged);
     // Sends "quit" and closes the engine's input, then hands the process to
@@ -48,7 +52,12 @@ public:
     void setGameInfo(const GTPGoGameInfo& gameInfo);
     void playMove(GTPGoColor color, std::int32_t x, std::int32_t y);
     void pass(GTPGoColor color);
+    // "time_left", then "genmove"; at a weak strength step, GNU Go's candidates
+    // instead ("top_moves_white"), one picked and sent as "play W E4", and
+    // announced like genmove's answer.
     void generateMove(GTPGoColor color, double timeLeft, std::int32_t numberOfMoves);
+    // A weak step picks its moves with this seed from now on; any other step asks "genmove".
+    void setStrength(const StrengthStep& step, std::uint64_t seed);
     // "undo": the engine takes back its last move.
     void undo();
     // Any other question; the answer's text after "= " (nothing on a failure)
@@ -85,6 +94,11 @@ private:
     bool handleAnswer(const std::string& answer);
     void sendLine(const std::string& line);
     void endEngine();
+    // The weak step's answer to its candidates: a move picked, sent and announced.
+    void playWeakMove(GTPGoColor color, const std::optional<std::string>& candidates);
+    // The position the engine holds, as far as the lines sent and its own moves tell.
+    void resetPosition(const GTPGoGameInfo& gameInfo);
+    void recordMove(const GTPGoMove& move);
 
     QString m_Name;
     GTPAnswerFramer m_Framer;
@@ -102,4 +116,7 @@ private:
     Traffic m_Traffic;
     GTPGoColor m_LastColorAsked = GTPGoColorBlack;
     Failure m_Failure = Failure::None;
+    // Only a weak strength step has a picker; it checks each candidate against the position.
+    std::optional<WeakMovePicker> m_Picker;
+    std::unique_ptr<GTPGoGame> m_Position;
 };

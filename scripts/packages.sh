@@ -5,8 +5,8 @@ set -euo pipefail
 
 HOSHI_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev qt6-multimedia-dev
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools libgl-dev libqt6opengl6-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-charts-dev qt6-multimedia-dev
   appstream desktop-file-utils lintian
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   gnugo fonts-liberation locales

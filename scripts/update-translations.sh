@@ -7,10 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 LUPDATE="$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)"
-update() { "$LUPDATE" -silent app board coach engine translations -ts "$1" -no-obsolete -locations none; }
+update() { "$LUPDATE" -silent app board coach engine strength translations -ts "$1" -no-obsolete -locations none; }
 if [ "${1:-}" != "--check" ]; then
   if [ -n "${1:-}" ]; then
-    "$LUPDATE" -silent app board coach engine translations -ts "translations/hoshi_$1.ts" -no-obsolete -locations none \
+    "$LUPDATE" -silent app board coach engine strength translations -ts "translations/hoshi_$1.ts" -no-obsolete -locations none \
       -source-language en -target-language "$1"
   fi
   for catalogue in translations/hoshi_*.ts; do update "$catalogue"; done

@@ -11,8 +11,6 @@ public:
     // What the setup screen offers, and what remembered settings may hold.
     static constexpr std::int32_t MaximumHandicap = 9;
     static constexpr std::int32_t MaximumMinutes = 15;
-    static constexpr std::int32_t MinimumLevel = 1;
-    static constexpr std::int32_t MaximumLevel = 10;
 
     GTPGoGameInfo() = default;
     // Handicap stones and main time in whole seconds.
@@ -27,7 +25,8 @@ public:
     const GTPTimeSettings& TimeSettings() const { return m_TimeSettings; }
     GTPTimeSettings& TimeSettings() { return m_TimeSettings; }
     void setTimeSettings(const GTPTimeSettings& v) { m_TimeSettings = v; }
-    // The engine's strength, 1 to 10, where the engine takes one; 0: its own.
+    // The opponent's strength step where the engine takes one, by its number
+    // (OpponentStrength::byNumber, 1 the weakest); 0: the engine's own strength.
     std::int32_t Level() const { return m_Level; }
     void setLevel(std::int32_t v) { m_Level = v; }
     GTPGoCounting Counting() const { return m_Counting; }

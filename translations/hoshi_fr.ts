@@ -151,10 +151,6 @@ Un jeu de go sur un goban 9 × 9.
 Le moteur : %2</translation>
     </message>
     <message>
-        <source>%1, level %2</source>
-        <translation>%1, niveau %2</translation>
-    </message>
-    <message>
         <source>&amp;Take Back Move</source>
         <translation>&amp;Reprendre le coup</translation>
     </message>
@@ -231,6 +227,10 @@ Ctrl+Q	Quitter</translation>
     <message>
         <source>S&amp;ound</source>
         <translation>S&amp;on</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Mes &amp;progrès</translation>
     </message>
 </context>
 <context>
@@ -593,10 +593,6 @@ La partie est terminée.</translation>
         <translation>Handicap</translation>
     </message>
     <message>
-        <source>Level</source>
-        <translation>Niveau</translation>
-    </message>
-    <message>
         <source>Counting</source>
         <translation>Décompte</translation>
     </message>
@@ -609,6 +605,10 @@ La partie est terminée.</translation>
         <source>Area</source>
         <extracomment>Area counting: stones and surrounded points</extracomment>
         <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Force</translation>
     </message>
 </context>
 <context>
@@ -624,6 +624,78 @@ La partie est terminée.</translation>
     <message>
         <source>Play against another player</source>
         <translation>Jouer contre un autre joueur</translation>
+    </message>
+</context>
+<context>
+    <name>OpponentStrength</name>
+    <message>
+        <source>Beginner 1</source>
+        <translation>Débutant 1</translation>
+    </message>
+    <message>
+        <source>Beginner 2</source>
+        <translation>Débutant 2</translation>
+    </message>
+    <message>
+        <source>Beginner 3</source>
+        <translation>Débutant 3</translation>
+    </message>
+    <message>
+        <source>Beginner 4</source>
+        <translation>Débutant 4</translation>
+    </message>
+    <message>
+        <source>GNU Go</source>
+        <translation>GNU Go</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressChart</name>
+    <message>
+        <source>My Progress</source>
+        <translation>Mes progrès</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Victoires</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Défaites</translation>
+    </message>
+    <message>
+        <source>No game against GNU Go has ended yet: its results will show here.</source>
+        <translation>Aucune partie contre GNU Go n’est encore terminée : ses résultats s’afficheront ici.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRecord</name>
+    <message>
+        <source>Your progress could not be recorded in %1: %2.</source>
+        <translation>Tes progrès n’ont pas pu être enregistrés dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthText</name>
+    <message>
+        <source>%1 with a handicap of %2</source>
+        <translation>%1 avec un handicap de %2</translation>
+    </message>
+    <message>
+        <source>Three wins in a row against %1: try %2.</source>
+        <translation>Trois victoires de suite contre %1 : essaie %2.</translation>
+    </message>
+    <message>
+        <source>Three wins in a row against %1: try a handicap of %2.</source>
+        <translation>Trois victoires de suite contre %1 : essaie un handicap de %2.</translation>
+    </message>
+    <message>
+        <source>Three losses in a row against %1: %2 may suit you better.</source>
+        <translation>Trois défaites de suite contre %1 : %2 te conviendra peut-être mieux.</translation>
+    </message>
+    <message>
+        <source>Three losses in a row against %1: try a handicap of %2.</source>
+        <translation>Trois défaites de suite contre %1 : essaie un handicap de %2.</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,9 @@
 #include "app/GameArchive.h"
 #include "app/GameInfoViewController.h"
 #include "app/MainMenuViewController.h"
+#include "app/StrengthText.h"
 #include "board/BoardView.h"
+#include "strength/OpponentStrength.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/ExpectedGtp.h"
 #include "tests/support/FakeEngineRecord.h"
@@ -106,25 +108,28 @@ TEST(Screens, theMenuStartsInAFixedWindowAndEveryScreenSpeaksTheChosenLanguage)
     EXPECT_EQ(app.received(), startLines + QStringList {"quit"}) << "its start, then only its farewell";
 }
 
-// The setup opens at no stones, five minutes and GNU Go's level 1, the next time
+// The setup opens at no stones, five minutes and plain GNU Go, the next time
 // at what was played last, in the language chosen last, and at the defaults when
 // the settings hold nonsense; Play takes the numbers at the sliders' ends, and
-// the level goes on GNU Go's command line and in the title. Two players have no level.
+// the strength step goes on GNU Go's command line and in the title by its name.
+// Two players have no Strength row.
 TEST(Screens, theSetupTakesTheNumbersAtTheSlidersEndsAndTheyComeBackUnlessTheSettingsHoldNonsense)
 {
+    const std::string strongest(OpponentStrength::steps().back().Id), weakest(OpponentStrength::steps().front().Id);
     const struct {
         QByteArray profile; // empty: as the last run left it
-        QString language, opened; // of the menu; the setup's stones, minutes and level
+        QString language, opened; // of the menu; the setup's stones and minutes
+        std::string strength; // the step it opens at; "" for no Strength row
         Qt::Key end;
         int colour = 0; // the menu's button: Black, or two players
     } runs[] = {
-        {"", "English", "0 5 1", Qt::Key_End},
-        {"", "Français", "9 15 10", Qt::Key_Home},
-        {"language=Klingon\nhandicap=12\nminutes=abc\nlevel=11\n", "English", "0 5 1", Qt::Key_End},
-        // A game between two players leaves the level alone.
-        {"", "Français", "9 15", Qt::Key_Home, 2},
-        {"", "Français", "0 0 10", Qt::Key_End},
-        {QByteArray("\xff\xfe\x00garbage[[[=\n", 16), "English", "0 5", Qt::Key_Home, 2},
+        {"", "English", "0 5", "gnugo-1", Qt::Key_Home},
+        {"", "Français", "0 0", weakest, Qt::Key_End},
+        {"language=Klingon\nhandicap=12\nminutes=abc\nstrength=gnugo-11\n", "English", "0 5", "gnugo-1", Qt::Key_End},
+        // A game between two players leaves the strength alone.
+        {"", "Français", "9 15", "", Qt::Key_Home, 2},
+        {"", "Français", "0 0", strongest, Qt::Key_End},
+        {QByteArray("\xff\xfe\x00garbage[[[=\n", 16), "English", "0 5", "", Qt::Key_Home, 2},
     };
     for (const auto& run : runs) {
         SCOPED_TRACE(&run - runs);
@@ -132,23 +137,25 @@ TEST(Screens, theSetupTakesTheNumbersAtTheSlidersEndsAndTheyComeBackUnlessTheSet
         ASSERT_TRUE(run.profile.isEmpty() || (profile.open(QIODevice::WriteOnly) && profile.write(run.profile) > 0));
         profile.close();
         App app(&run == runs);
-        qunsetenv("HOSHI_ENGINE"); // GNU Go, which takes a level
+        qunsetenv("HOSHI_ENGINE"); // GNU Go, which takes a strength step
         EXPECT_EQ(app.screen<MainMenuViewController>()->LanguagesButton()->currentText(), run.language);
         app.screen<MainMenuViewController>()->LanguagesButton()->setCurrentIndex(1);
         app.click(app.menuButtons().at(run.colour));
         const auto* setup = app.screen<GameInfoViewController>();
         const auto numbers = [&] {
-            const QString level = " " + QString::number(setup->LevelSlider()->value());
             return setup->NumberHandicapStones()->text() + " " + setup->Time()->text()
-                + (setup->LevelSlider()->isVisibleTo(setup) ? level : "");
+                + (setup->StrengthSlider()->isVisibleTo(setup) ? " " + setup->StrengthName()->text() : "");
         };
-        EXPECT_EQ(numbers(), run.opened);
+        const auto named = [](const std::string& id) {
+            return id.empty() ? QString() : " " + StrengthText::name(*OpponentStrength::find(id));
+        };
+        EXPECT_EQ(numbers(), run.opened + named(run.strength));
         const bool top = run.end == Qt::Key_End;
-        for (QSlider* slider : {setup->HandicapSlider(), setup->TimeSlider(), setup->LevelSlider()}) {
+        for (QSlider* slider : {setup->HandicapSlider(), setup->TimeSlider(), setup->StrengthSlider()}) {
             QTest::keyClick(slider, run.end);
         }
-        const QString level = run.colour == 0 ? QString(top ? "10" : "1") : QString();
-        EXPECT_EQ(numbers(), QString(top ? "9 15 " : "0 0 ").append(level).trimmed());
+        const std::string played = run.colour == 0 ? (top ? strongest : weakest) : "";
+        EXPECT_EQ(numbers(), QString(top ? "9 15" : "0 0") + named(played));
         // By the minute, and no board key takes the arrows here.
         QTest::keyClick(setup->TimeSlider(), top ? Qt::Key_Left : Qt::Key_Right);
         EXPECT_TRUE(numbers().startsWith(top ? "9 14" : "0 1"));
@@ -157,9 +164,12 @@ TEST(Screens, theSetupTakesTheNumbersAtTheSlidersEndsAndTheyComeBackUnlessTheSet
         EXPECT_EQ(app.screen<BoardViewController>()->GameInfo().TimeSettings().MainTime(), top ? 900.0 : 0.0);
         EXPECT_EQ(app.board()->GoGame().Board().Stones().size(), top ? 9u : 0u);
         const auto* engine = app.board()->findChild<QProcess*>();
-        EXPECT_EQ(engine ? engine->arguments().mid(4).join(' ') : "", level.isEmpty() ? "" : "--level " + level);
-        EXPECT_EQ(app.delegate.window()->windowTitle(),
-                  level.isEmpty() ? "hoshi" : "hoshi — " + AppDelegate::tr("%1, level %2").arg("GNU Go", level));
+        QStringList arguments;
+        for (const std::string& word : played.empty() ? std::vector<std::string>() : OpponentStrength::find(played)->arguments()) {
+            arguments << QString::fromStdString(word);
+        }
+        EXPECT_EQ(engine ? engine->arguments().mid(4) : QStringList(), arguments);
+        EXPECT_EQ(app.delegate.window()->windowTitle(), played.empty() ? "hoshi" : "hoshi —" + named(played));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "engine/GTPEngineLocator.h"
+#include "strength/OpponentStrength.h"
 #include "tests/support/GnuGo.h"
 
 #include <gtest/gtest.h>
@@ -48,17 +49,21 @@ TEST(GTPEngineLocator, hoshi_engine_comes_first_then_pachi_then_gnugo_but_never_
     };
     const auto fields = [](const std::optional<GTPEngineCommand>& found) {
         const GTPEngineCommand command = found.value_or(GTPEngineCommand{});
-        return std::tuple(command.Program, command.Arguments, command.Name, command.TakesLevel);
+        return std::tuple(command.Program, command.Arguments, command.Name, command.TakesLevel, command.Strength);
     };
+    // A weak step still starts GNU Go at its level; how it asks for moves travels with the command.
+    const StrengthStep& step = OpponentStrength::steps().front();
     for (const auto& [environment, executables, program, arguments, name] : rows) {
         const GTPEngineLocator locator = locatorIn(environment, executables);
-        // A level reaches GNU Go's command line only; the others start as found.
+        // A strength step reaches GNU Go's command line only; the others start as found.
         const bool gnuGo = name == "GNU Go";
-        Words atLevel = arguments;
-        atLevel.insert(atLevel.end(), {"--level", "3"});
+        Words atStep = arguments;
+        atStep.insert(atStep.end(), {"--level", "1"});
+        const StrengthStep* taken = gnuGo ? &step : nullptr;
         const std::string trace = ::testing::PrintToString(environment);
-        EXPECT_EQ(fields(locator.locate()), std::tuple(program, arguments, name, gnuGo)) << trace;
-        EXPECT_EQ(fields(locator.locate(3)), std::tuple(program, gnuGo ? atLevel : arguments, name, gnuGo)) << trace;
+        EXPECT_EQ(fields(locator.locate()), std::tuple(program, arguments, name, gnuGo, nullptr)) << trace;
+        EXPECT_EQ(fields(locator.locate(OpponentStrength::numberOf(step))),
+                  std::tuple(program, gnuGo ? atStep : arguments, name, gnuGo, taken)) << trace;
         if (!program.empty()) {
             EXPECT_EQ(locator.name(), name) << trace;
         }

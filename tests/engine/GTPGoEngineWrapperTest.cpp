@@ -1,6 +1,7 @@
 #include "engine/GTPEngineReaper.h"
 #include "engine/GTPEngineSynchroniser.h"
 #include "engine/GTPGoEngineWrapper.h"
+#include "strength/OpponentStrength.h"
 #include "tests/support/ExpectedGtp.h"
 #include "tests/support/FakeEngineRecord.h"
 #include "tests/support/GnuGo.h"
@@ -106,6 +107,49 @@ TEST(GTPGoEngineWrapper, only_vertices_on_the_board_are_moves_and_an_engine_that
         QTest::qWait(100); // time for a second announcement, if any
         EXPECT_EQ(std::tuple(engine.heard, engine.wrapper->failure()), std::tuple(heard, failure));
         EXPECT_TRUE(failure == Failure::None || log.contains("GTP engine engine " + heard.back()));
+    }
+}
+
+// A weak step asks for GNU Go's candidates instead of genmove, plays its pick
+// and announces it as genmove's answer would be; it knows the position from
+// what it sent (its own moves, an undo), so an occupied candidate is skipped,
+// and it passes once nothing is left. The default step keeps genmove.
+TEST(GTPGoEngineWrapper, a_weak_step_plays_its_pick_among_the_candidates_and_the_default_step_keeps_genmove)
+{
+    const StrengthStep alwaysWeak{"test", "Test", 1, 10, 1};
+    const struct {
+        const StrengthStep& step;
+        Lines dialogue; // after the settings: one move asked, an undo, three more asked
+        Lines heard;
+    } rows[] = {
+        {alwaysWeak,
+         {"time_left W 300 0", "top_moves_white", "play W D3", "undo", "time_left W 300 0", "top_moves_white",
+          "play W D3", "time_left W 300 0", "top_moves_white", "play W E4", "time_left W 300 0", "top_moves_white",
+          "play W PASS"},
+         {"W D3", "W D3", "W E4", "W pass"}},
+        {OpponentStrength::defaultStep(),
+         {"time_left W 300 0", "genmove W", "undo", "time_left W 300 0", "genmove W", "time_left W 300 0",
+          "genmove W", "time_left W 300 0", "genmove W"},
+         {"W C3", "W D4", "W E5", "W pass"}},
+    };
+    for (const auto& row : rows) {
+        WrapperUnderTest engine(fake({"--answer", "top_moves_white=E4 12.5 D3 3.0", "--genmove", "C3", "--genmove",
+                                      "D4", "--genmove", "E5"}));
+        engine.wrapper->setStrength(row.step, 1);
+        engine.wrapper->setGameInfo(GTPGoGameInfo(0, 300));
+        engine.wrapper->generateMove(GTPGoColorWhite, 300, 0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.heard.size() == 1; }));
+        engine.wrapper->undo();
+        for (std::size_t moves = 2; moves <= 4; ++moves) {
+            engine.wrapper->generateMove(GTPGoColorWhite, 300, 0);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return engine.heard.size() == moves; }));
+        }
+        Lines expected = expectedStartLines(0, "0.0", "300 30 1");
+        expected.erase(expected.begin()); // the board's own clear_board
+        expected.insert(expected.end(), row.dialogue.begin(), row.dialogue.end());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.received().size() == expected.size(); }));
+        EXPECT_EQ(engine.received(), expected) << row.step.Id;
+        EXPECT_EQ(engine.heard, row.heard) << row.step.Id;
     }
 }
 
