@@ -144,7 +144,7 @@ SGFMoveNote SGFReader::note(const MainLine& line, std::size_t node)
             note.Better = point(value, kBoardSize);
         }
     }
-    // hoshi's analysis wrote the comment's last paragraph.
+    // hoshi's analysis wrote the comment's last paragraph, after a blank line.
     if (note.Loss) {
         const std::size_t paragraph = note.Comment.rfind("\n\n");
         note.Analysis = paragraph == std::string::npos ? note.Comment : note.Comment.substr(paragraph + 2);

@@ -76,10 +76,12 @@ void SGFWriter::appendNote(std::string& out, const SGFMoveNote& note, std::int32
     if (note.BadMove > 0) {
         appendProperty(out, "BM", std::to_string(note.BadMove));
     }
-    // The file's own comment first, the analysis after it.
-    const std::string separator = note.Comment.empty() || note.Analysis.empty() ? "" : "\n\n";
-    if (!note.Comment.empty() || !note.Analysis.empty()) {
-        appendProperty(out, "C", note.Comment + separator + note.Analysis);
+    // The file's own comment first; with an analysis, always a blank line and the analysis's
+    // paragraph last, which is how the reader tells them apart again.
+    if (note.Loss) {
+        appendProperty(out, "C", note.Comment + "\n\n" + note.Analysis);
+    } else if (!note.Comment.empty()) {
+        appendProperty(out, "C", note.Comment);
     }
     if (note.Better) {
         appendProperty(out, "TR", pointText(*note.Better, boardSize));
