@@ -76,10 +76,10 @@ void SGFWriter::appendNote(std::string& out, const SGFMoveNote& note, std::int32
     if (note.BadMove > 0) {
         appendProperty(out, "BM", std::to_string(note.BadMove));
     }
-    // The file's own comment first; with an analysis, always a blank line and the analysis's
-    // paragraph last, which is how the reader tells them apart again.
+    // The file's own comment first, then a blank line and the analysis's paragraph, which
+    // is how the reader tells them apart again.
     if (note.Loss) {
-        appendProperty(out, "C", note.Comment + "\n\n" + note.Analysis);
+        appendProperty(out, "C", note.Comment.empty() ? note.Analysis : note.Comment + "\n\n" + note.Analysis);
     } else if (!note.Comment.empty()) {
         appendProperty(out, "C", note.Comment);
     }
