@@ -10,6 +10,7 @@
 #include "app/MainMenuViewController.h"
 #include "app/SoundEffects.h"
 #include "app/ScreenClickGuard.h"
+#include "board/BoardAccessibility.h"
 #include "board/BoardView.h"
 #include "engine/EngineDisplayName.h"
 #include "rules/Log.h"
@@ -35,6 +36,7 @@ const QString kGameFiles = QStringLiteral("*.sgf");
 AppDelegate::AppDelegate() : m_window(std::make_unique<QMainWindow>())
 {
     m_window->setWindowTitle(QStringLiteral("hoshi"));
+    BoardAccessibility::installFactory();
     createMenus();
     // Every screen is 800 x 600; the window is that and the menu bar, and no larger.
     m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -115,7 +117,10 @@ void AppDelegate::startCoach()
         coach->setObjectName(QStringLiteral("BoardCoach"));
         coach->setCommenting(m_commentMoves->isChecked());
         connect(coach, &BoardCoach::StateChanged, this, &AppDelegate::refreshCoach);
-        new BoardKeyboard(*game->boardView(), *game);
+        auto* keyboard = new BoardKeyboard(*game->boardView(), *game);
+        // A screen reader follows the cursor.
+        auto* accessibility = new BoardAccessibility(*game->boardView());
+        connect(keyboard, &BoardKeyboard::CursorMoved, accessibility, &BoardAccessibility::setCursor);
         m_sounds->follow(*game->boardView());
         auto* analysis = new AnalysisController(*game, *coach);
         analysis->setObjectName(QStringLiteral("AnalysisController"));

@@ -326,6 +326,98 @@ La partie est terminée.</translation>
     </message>
 </context>
 <context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>White&apos;s clock</source>
+        <translation>Pendule de Blanc</translation>
+    </message>
+    <message>
+        <source>Black&apos;s clock</source>
+        <translation>Pendule de Noir</translation>
+    </message>
+    <message>
+        <source>White&apos;s prisoners</source>
+        <translation>Prisonniers de Blanc</translation>
+    </message>
+    <message>
+        <source>Black&apos;s prisoners</source>
+        <translation>Prisonniers de Noir</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Goban</translation>
+    </message>
+    <message>
+        <source>%1, black stone</source>
+        <translation>%1, pierre noire</translation>
+    </message>
+    <message>
+        <source>%1, white stone</source>
+        <translation>%1, pierre blanche</translation>
+    </message>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, vide</translation>
+    </message>
+    <message>
+        <source>Black passes</source>
+        <translation>Noir passe</translation>
+    </message>
+    <message>
+        <source>White passes</source>
+        <translation>Blanc passe</translation>
+    </message>
+    <message>
+        <source>Black %1</source>
+        <translation>Noir %1</translation>
+    </message>
+    <message>
+        <source>White %1</source>
+        <translation>Blanc %1</translation>
+    </message>
+    <message>
+        <source>%1, captures %2</source>
+        <translation>%1, capture %2</translation>
+    </message>
+    <message>
+        <source>No move yet</source>
+        <translation>Pas encore de coup</translation>
+    </message>
+    <message>
+        <source>Move %1: %2</source>
+        <translation>Coup %1 : %2</translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation>Retour à la partie</translation>
+    </message>
+    <message>
+        <source>Taken back. Black to play.</source>
+        <translation>Coup repris. À Noir de jouer.</translation>
+    </message>
+    <message>
+        <source>Taken back. White to play.</source>
+        <translation>Coup repris. À Blanc de jouer.</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Refusé : %1</translation>
+    </message>
+    <message>
+        <source>no time limit</source>
+        <translation>sans limite de temps</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A field of the info column and what it shows: &quot;White&apos;s clock: 04:32&quot;</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardViewController</name>
     <message>
         <source>Player</source>
