@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "app/AccessibleNames.h"
 #include "app/AnalysisController.h"
 #include "app/BoardCoach.h"
 #include "app/BoardKeyboard.h"
@@ -83,6 +84,7 @@ void AppDelegate::setScreen(QWidget* screen)
     // Qt 6 hides the old screen and deletes it later, so a button handler of the
     // old screen can return safely.
     m_window->setCentralWidget(screen);
+    AccessibleNames::name(*screen);
     // The keyboard starts on the new screen's first control, once the screen shows (from the event loop).
     QMetaObject::invokeMethod(screen, [screen] {
         for (QWidget* control = screen->nextInFocusChain(); control != screen; control = control->nextInFocusChain()) {
@@ -414,6 +416,9 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_window.get() && event->type() == QEvent::LanguageChange) {
         retranslateMenus();
         refreshTitle();
+        if (QWidget* screen = m_window->centralWidget()) {
+            AccessibleNames::name(*screen);
+        }
     }
     if (watched == m_window.get() && event->type() == QEvent::Close && !mayClose()) {
         event->ignore();

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Handicap stones</source>
+        <translation>Pierres de handicap</translation>
+    </message>
+    <message>
+        <source>Thinking time in minutes</source>
+        <translation>Temps de réflexion en minutes</translation>
+    </message>
+    <message>
+        <source>Level of GNU Go</source>
+        <translation>Niveau de GNU Go</translation>
+    </message>
+    <message>
+        <source>Strength of the opponent</source>
+        <translation>Force de l’adversaire</translation>
+    </message>
+    <message>
+        <source>First move</source>
+        <translation>Premier coup</translation>
+    </message>
+    <message>
+        <source>Previous move</source>
+        <translation>Coup précédent</translation>
+    </message>
+    <message>
+        <source>Next move</source>
+        <translation>Coup suivant</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Dernier coup</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisWindow</name>
     <message>
         <source>Analysis</source>

@@ -1,8 +1,16 @@
 // What a screen reader finds on each screen: the board taking the keyboard
-// focus, the cursor carrying the accessibility focus from point to point.
+// focus, the cursor carrying the accessibility focus from point to point, and
+// controls named in words in the chosen language.
 #include "tests/app/AppUnderTest.h"
 
+#include "app/GameInfoViewController.h"
+#include "translations/Translations.h"
+
 #include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
 
 namespace {
 QAccessibleInterface* readerOf(QWidget* widget)
@@ -41,4 +49,51 @@ TEST(Accessibility, theCursorCarriesTheFocusAndAMoveIsSaidWhereItWasPlayed)
         EXPECT_EQ((onPoint ? focus : board)->text(QAccessible::Description), step.description);
         EXPECT_TRUE(!onPoint || focus->state().focused);
     }
+}
+
+// Sliders are named by their row and read their value, the counting choice is
+// labelled by its row, and the review buttons say in words what their arrows
+// show, in each language and again when the language changes.
+TEST(Accessibility, everyControlSaysWhatItIsInTheChosenLanguage)
+{
+    const struct {
+        QString language;
+        QStringList setup; // handicap, time, level; the counting's label; Back, as its title says
+        QStringList review; // <<, <, >, >>
+    } rows[] = {
+        {"English", {"Handicap stones", "Thinking time in minutes", "Level of GNU Go", "Counting", "Back"},
+         {"First move", "Previous move", "Next move", "Last move"}},
+        {"Français",
+         {"Pierres de handicap", "Temps de réflexion en minutes", "Niveau de GNU Go", "Décompte", "Retour"},
+         {"Premier coup", "Coup précédent", "Coup suivant", "Dernier coup"}},
+    };
+    App app;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.language.toStdString());
+        app.delegate.showGameSetup(GTPGoColorEmpty, row.language);
+        const auto* setup = app.screen<GameInfoViewController>();
+        setup->TimeSlider()->setValue(7);
+        QStringList setupNames;
+        for (QSlider* slider : {setup->HandicapSlider(), setup->TimeSlider(), setup->LevelSlider()}) {
+            setupNames << readerOf(slider)->text(QAccessible::Name);
+        }
+        const auto labels = readerOf(setup->CountingChoice())->relations(QAccessible::Label);
+        setupNames << (labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name))
+                   << readerOf(setup->BackButton())->text(QAccessible::Name);
+        EXPECT_EQ(setupNames, row.setup);
+        EXPECT_EQ(readerOf(setup->TimeSlider())->valueInterface()->currentValue(), 7);
+
+        app.delegate.showGame(GTPGoGameInfo(0, 300), GTPGoColorEmpty, row.language);
+        QStringList reviewNames, titles;
+        for (const char* button : {"StartButton", "BackButton", "NextButton", "EndButton"}) {
+            reviewNames << readerOf(app.control<QPushButton>(button))->text(QAccessible::Name);
+            titles << app.control<QPushButton>(button)->text();
+        }
+        EXPECT_EQ(reviewNames, row.review);
+        EXPECT_EQ(titles, QStringList({"<<", "<", ">", ">>"}));
+    }
+    // Back to English while the board shows.
+    Translations::install(rows[0].language);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(readerOf(app.control<QPushButton>("EndButton"))->text(QAccessible::Name), rows[0].review.last());
 }
