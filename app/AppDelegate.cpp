@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "app/AccessibleNames.h"
 #include "app/AnalysisController.h"
 #include "app/BoardCoach.h"
 #include "app/BoardKeyboard.h"
@@ -13,6 +14,7 @@
 #include "app/ProgressRecord.h"
 #include "app/StrengthText.h"
 #include "app/ScreenClickGuard.h"
+#include "board/BoardAccessibility.h"
 #include "board/BoardView.h"
 #include "engine/EngineDisplayName.h"
 #include "rules/Log.h"
@@ -39,6 +41,7 @@ const QString kGameFiles = QStringLiteral("*.sgf");
 AppDelegate::AppDelegate() : m_window(std::make_unique<QMainWindow>())
 {
     m_window->setWindowTitle(QStringLiteral("hoshi"));
+    BoardAccessibility::installFactory();
     createMenus();
     // Every screen is 800 x 600; the window is that and the menu bar, and no larger.
     m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -85,6 +88,7 @@ void AppDelegate::setScreen(QWidget* screen)
     // Qt 6 hides the old screen and deletes it later, so a button handler of the
     // old screen can return safely.
     m_window->setCentralWidget(screen);
+    AccessibleNames::name(*screen);
     // The keyboard starts on the new screen's first control, once the screen shows (from the event loop).
     QMetaObject::invokeMethod(screen, [screen] {
         for (QWidget* control = screen->nextInFocusChain(); control != screen; control = control->nextInFocusChain()) {
@@ -119,7 +123,10 @@ void AppDelegate::startCoach()
         coach->setObjectName(QStringLiteral("BoardCoach"));
         coach->setCommenting(m_commentMoves->isChecked());
         connect(coach, &BoardCoach::StateChanged, this, &AppDelegate::refreshCoach);
-        new BoardKeyboard(*game->boardView(), *game);
+        auto* keyboard = new BoardKeyboard(*game->boardView(), *game);
+        // A screen reader follows the cursor.
+        auto* accessibility = new BoardAccessibility(*game->boardView());
+        connect(keyboard, &BoardKeyboard::CursorMoved, accessibility, &BoardAccessibility::setCursor);
         m_sounds->follow(*game->boardView());
         auto* analysis = new AnalysisController(*game, *coach);
         analysis->setObjectName(QStringLiteral("AnalysisController"));
@@ -418,6 +425,9 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_window.get() && event->type() == QEvent::LanguageChange) {
         retranslateMenus();
         refreshTitle();
+        if (QWidget* screen = m_window->centralWidget()) {
+            AccessibleNames::name(*screen);
+        }
     }
     if (watched == m_window.get() && event->type() == QEvent::Close && !mayClose()) {
         event->ignore();

@@ -164,6 +164,12 @@ void BoardView::initializeBoard()
     m_Height = static_cast<float>(m_GoBoardRect.height() + 2 * m_BorderSize);
 }
 
+BoardView::StoneMap BoardView::shownStones() const
+{
+    std::lock_guard<std::mutex> guard(m_Lock);
+    return m_StoneList;
+}
+
 float BoardView::getPosX(float column) const
 {
     return static_cast<float>(m_BorderSize + m_BoardWidthFactor * column);

@@ -63,6 +63,8 @@ public:
     const QString& EngineName() const { return m_EngineName; }
     GTPGoColor PlayerColor() const { return m_PlayerColor; }
     bool isReviewing() const { return m_IsDemonstration; }
+    // The stones on screen: the game's, or in review the position reviewed.
+    StoneMap shownStones() const;
     // What a class beside the board draws over it, on its layer; replaces that layer's last overlay.
     void setOverlay(BoardOverlay::Layer layer, BoardOverlay overlay);
     const BoardOverlay& overlay(BoardOverlay::Layer layer = BoardOverlay::Layer::Coach) const

@@ -19,7 +19,6 @@ const QColor kDarkBackground = QColor::fromRgbF(0.0f, 0.0f, 0.0f, 1.0f);
 // Red is 240/255 as a single-precision value.
 const QColor kInfoBackground = QColor::fromRgbF(0.9411764740943909f, 1.0f, 1.0f, 1.0f);
 
-const char* const kNoClockText = "--:--";
 constexpr int kClockTickMilliseconds = 1000;
 
 // The layout, in view coordinates: a row is a sixteenth of the view's height, the

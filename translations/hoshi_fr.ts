@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Handicap stones</source>
+        <translation>Pierres de handicap</translation>
+    </message>
+    <message>
+        <source>Thinking time in minutes</source>
+        <translation>Temps de réflexion en minutes</translation>
+    </message>
+    <message>
+        <source>Strength of the opponent</source>
+        <translation>Force de l’adversaire</translation>
+    </message>
+    <message>
+        <source>First move</source>
+        <translation>Premier coup</translation>
+    </message>
+    <message>
+        <source>Previous move</source>
+        <translation>Coup précédent</translation>
+    </message>
+    <message>
+        <source>Next move</source>
+        <translation>Coup suivant</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Dernier coup</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisWindow</name>
     <message>
         <source>Analysis</source>
@@ -323,6 +354,98 @@ La partie est terminée.</translation>
     <message>
         <source>Click groups to mark them dead or alive, then press Pass to accept the count.</source>
         <translation>Clique sur les groupes pour les marquer morts ou vivants, puis appuie sur Passer pour accepter le décompte.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>White&apos;s clock</source>
+        <translation>Pendule de Blanc</translation>
+    </message>
+    <message>
+        <source>Black&apos;s clock</source>
+        <translation>Pendule de Noir</translation>
+    </message>
+    <message>
+        <source>White&apos;s prisoners</source>
+        <translation>Prisonniers de Blanc</translation>
+    </message>
+    <message>
+        <source>Black&apos;s prisoners</source>
+        <translation>Prisonniers de Noir</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Goban</translation>
+    </message>
+    <message>
+        <source>%1, black stone</source>
+        <translation>%1, pierre noire</translation>
+    </message>
+    <message>
+        <source>%1, white stone</source>
+        <translation>%1, pierre blanche</translation>
+    </message>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, vide</translation>
+    </message>
+    <message>
+        <source>Black passes</source>
+        <translation>Noir passe</translation>
+    </message>
+    <message>
+        <source>White passes</source>
+        <translation>Blanc passe</translation>
+    </message>
+    <message>
+        <source>Black %1</source>
+        <translation>Noir %1</translation>
+    </message>
+    <message>
+        <source>White %1</source>
+        <translation>Blanc %1</translation>
+    </message>
+    <message>
+        <source>%1, captures %2</source>
+        <translation>%1, capture %2</translation>
+    </message>
+    <message>
+        <source>No move yet</source>
+        <translation>Pas encore de coup</translation>
+    </message>
+    <message>
+        <source>Move %1: %2</source>
+        <translation>Coup %1 : %2</translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation>Retour à la partie</translation>
+    </message>
+    <message>
+        <source>Taken back. Black to play.</source>
+        <translation>Coup repris. À Noir de jouer.</translation>
+    </message>
+    <message>
+        <source>Taken back. White to play.</source>
+        <translation>Coup repris. À Blanc de jouer.</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Refusé : %1</translation>
+    </message>
+    <message>
+        <source>no time limit</source>
+        <translation>sans limite de temps</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A field of the info column and what it shows: &quot;White&apos;s clock: 04:32&quot;</extracomment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
