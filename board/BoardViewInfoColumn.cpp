@@ -148,11 +148,12 @@ void BoardView::initializeInfoColumn()
     for (const auto& [control, name] : names) {
         control->setObjectName(QString::fromLatin1(name));
     }
-    // A click must not leave focus behind, or Space would press the button (or tick the box) again.
+    // Reached by Tab, as a player without a mouse needs; a click must not leave focus
+    // behind, or Space would press the button (or tick the box) again.
     for (QAbstractButton* control : std::initializer_list<QAbstractButton*> {
              m_ResignButton, m_PassButton, m_DemonstrationButton, m_StartButton, m_BackButton, m_NextButton,
              m_EndButton}) {
-        control->setFocusPolicy(Qt::NoFocus);
+        control->setFocusPolicy(Qt::TabFocus);
     }
 
     retranslate();
