@@ -5,7 +5,7 @@
 #include "app/BoardCoach.h"
 #include "app/BoardKeyboard.h"
 #include "app/BoardViewController.h"
-#include "app/CoachPanel.h"
+#include "app/CoachMenu.h"
 #include "app/GameArchive.h"
 #include "app/GameInfoViewController.h"
 #include "app/MainMenuViewController.h"
@@ -26,7 +26,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
@@ -105,7 +104,7 @@ void AppDelegate::setScreen(QWidget* screen)
     if (board() != nullptr) {
         connect(board()->boardView(), &BoardView::PlayChanged, this, &AppDelegate::refreshTakeBack);
     }
-    startCoach();
+    accompanyGame();
     refreshTakeBack();
     refreshTitle();
     if (failure) {
@@ -113,16 +112,10 @@ void AppDelegate::setScreen(QWidget* screen)
     }
 }
 
-void AppDelegate::startCoach()
+void AppDelegate::accompanyGame()
 {
-    m_coachPanel->clear();
-    m_showTerritory->setChecked(false);
+    BoardCoach* coach = m_coachMenu->attach(board());
     if (BoardViewController* game = board()) {
-        // A child of the screen: its coach process ends with the game.
-        auto* coach = new BoardCoach(*game->boardView(), *m_coachPanel, game);
-        coach->setObjectName(QStringLiteral("BoardCoach"));
-        coach->setCommenting(m_commentMoves->isChecked());
-        connect(coach, &BoardCoach::StateChanged, this, &AppDelegate::refreshCoach);
         auto* keyboard = new BoardKeyboard(*game->boardView(), *game);
         // A screen reader follows the cursor.
         auto* accessibility = new BoardAccessibility(*game->boardView());
@@ -135,27 +128,11 @@ void AppDelegate::startCoach()
             analysis->analyse();
         }
     }
-    refreshCoach();
 }
 
 AnalysisController* AppDelegate::analysis() const
 {
     return board() != nullptr ? board()->findChild<AnalysisController*>(QStringLiteral("AnalysisController")) : nullptr;
-}
-
-BoardCoach* AppDelegate::coach() const
-{
-    return board() != nullptr ? board()->findChild<BoardCoach*>(QStringLiteral("BoardCoach")) : nullptr;
-}
-
-void AppDelegate::refreshCoach()
-{
-    BoardCoach* coach = this->coach();
-    const bool available = coach != nullptr && coach->isAvailable();
-    for (QAction* action : {m_hint, m_commentMoves, m_showTerritory}) {
-        action->setEnabled(available);
-    }
-    m_coachDock->setVisible(coach != nullptr && coach->wantsPanel());
 }
 
 void AppDelegate::showKeepingFailure(const QString& reason)
@@ -338,39 +315,7 @@ void AppDelegate::createMenus()
     m_gameMenu->addSeparator();
     m_quit = m_gameMenu->addAction(QString(), m_window.get(), &QMainWindow::close);
     m_quit->setShortcut(QKeySequence::Quit);
-    m_coachMenu = m_window->menuBar()->addMenu(QString());
-    // Not H: a column letter, which typed coordinates use.
-    m_hint = m_coachMenu->addAction(QString(), this, [this] {
-        if (BoardCoach* coach = this->coach()) {
-            coach->hint();
-        }
-    });
-    m_hint->setShortcut(QKeySequence(Qt::Key_Question));
-    m_commentMoves = m_coachMenu->addAction(QString());
-    m_commentMoves->setCheckable(true);
-    m_commentMoves->setChecked(m_settings.commentsMoves());
-    connect(m_commentMoves, &QAction::toggled, this, [this](bool on) {
-        m_settings.setCommentsMoves(on);
-        if (BoardCoach* coach = this->coach()) {
-            coach->setCommenting(on);
-        }
-    });
-    m_showTerritory = m_coachMenu->addAction(QString());
-    m_showTerritory->setCheckable(true);
-    m_showTerritory->setShortcut(QKeySequence(Qt::Key_T));
-    connect(m_showTerritory, &QAction::toggled, this, [this](bool on) {
-        if (BoardCoach* coach = this->coach()) {
-            coach->setShowingTerritory(on);
-        }
-    });
-    m_coachPanel = new CoachPanel;
-    m_coachDock = new QDockWidget(m_window.get());
-    m_coachDock->setObjectName(QStringLiteral("CoachDock"));
-    m_coachDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    m_coachDock->setTitleBarWidget(new QWidget(m_coachDock));
-    m_coachDock->setWidget(m_coachPanel);
-    m_window->addDockWidget(Qt::RightDockWidgetArea, m_coachDock);
-    m_coachDock->hide();
+    m_coachMenu = new CoachMenu(*m_window, m_settings);
     m_helpMenu = m_window->menuBar()->addMenu(QString());
     m_shortcuts = m_helpMenu->addAction(QString(), this, &AppDelegate::showShortcuts);
     m_progress = m_helpMenu->addAction(QString(), this, &AppDelegate::showProgress);
@@ -410,10 +355,7 @@ void AppDelegate::retranslateMenus()
     m_resign->setText(tr("&Resign"));
     m_sound->setText(tr("S&ound"));
     m_quit->setText(tr("&Quit"));
-    m_coachMenu->setTitle(tr("&Coach"));
-    m_hint->setText(tr("&Hint"));
-    m_commentMoves->setText(tr("&Comment My Moves"));
-    m_showTerritory->setText(tr("Show &Territory"));
+    m_coachMenu->retranslate();
     m_helpMenu->setTitle(tr("&Help"));
     m_shortcuts->setText(tr("&Keyboard Shortcuts"));
     m_progress->setText(tr("My &Progress"));

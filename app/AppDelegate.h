@@ -12,10 +12,8 @@
 #include <vector>
 
 class AnalysisController;
-class BoardCoach;
 class BoardViewController;
-class CoachPanel;
-class QDockWidget;
+class CoachMenu;
 class SoundEffects;
 class QAction;
 class QMenu;
@@ -72,10 +70,9 @@ private:
     static QString engineDescription(int level);
     void showProgress();
     void refreshTakeBack();
-    // The Coach menu follows the board's coach; the panel shows while the coach has something to say.
-    void refreshCoach();
-    void startCoach();
-    BoardCoach* coach() const;
+    // What lies beside the board screen, for a new game: the coach, the keyboard,
+    // the screen reader, the sounds, the analysis.
+    void accompanyGame();
     AnalysisController* analysis() const;
     // "hoshi", or on a game against the engine "hoshi — Beginner 2".
     void refreshTitle();
@@ -96,12 +93,7 @@ private:
     QAction* m_shortcuts = nullptr;
     QAction* m_about = nullptr;
     QAction* m_progress = nullptr;
-    QMenu* m_coachMenu = nullptr;
-    QAction* m_hint = nullptr;
-    QAction* m_commentMoves = nullptr;
-    QAction* m_showTerritory = nullptr;
-    QDockWidget* m_coachDock = nullptr;
-    CoachPanel* m_coachPanel = nullptr;
+    CoachMenu* m_coachMenu = nullptr;
     // Enabled only while a game is shown.
     std::vector<QAction*> m_boardActions;
     bool m_Terminating = false;

@@ -206,22 +206,6 @@ Le moteur : %2</translation>
         <translation>Continuer la partie</translation>
     </message>
     <message>
-        <source>&amp;Coach</source>
-        <translation>&amp;Professeur</translation>
-    </message>
-    <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Conseil</translation>
-    </message>
-    <message>
-        <source>&amp;Comment My Moves</source>
-        <translation>Commenter &amp;mes coups</translation>
-    </message>
-    <message>
-        <source>Show &amp;Territory</source>
-        <translation>Montrer le &amp;territoire</translation>
-    </message>
-    <message>
         <source>&amp;Analyse Game</source>
         <translation>&amp;Analyser la partie</translation>
     </message>
@@ -453,6 +437,25 @@ La partie est terminée.</translation>
     <message>
         <source>Player</source>
         <translation>Joueur</translation>
+    </message>
+</context>
+<context>
+    <name>CoachMenu</name>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Professeur</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Conseil</translation>
+    </message>
+    <message>
+        <source>&amp;Comment My Moves</source>
+        <translation>Commenter &amp;mes coups</translation>
+    </message>
+    <message>
+        <source>Show &amp;Territory</source>
+        <translation>Montrer le &amp;territoire</translation>
     </message>
 </context>
 <context>
