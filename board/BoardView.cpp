@@ -247,14 +247,10 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     const QPointF location = toViewLocation(event->position());
     // The hover stone stays away until the mouse moves again.
     m_MouseLocationToUpdate = kNoMouseLocation;
-    if (m_Marking->isMarking() && !m_IsDemonstration) {
-        if (const std::optional<GoBoardPoint> point = locationToBoardPoint(location)) {
-            m_Marking->toggleGroup(boardPointToGoPoint(*point));
-        }
-    } else {
-        playMove(location);
+    // Off the points a click does nothing, but it is logged all the same.
+    if (const std::optional<GoBoardPoint> point = locationToBoardPoint(location)) {
+        playAtPoint(boardPointToGoPoint(*point));
     }
-    update();
     Log::write("Mouse location: " + fixedDecimal(location.x(), 6) + " " + fixedDecimal(location.y(), 6));
 }
 
