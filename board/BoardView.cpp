@@ -251,6 +251,7 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     if (const std::optional<GoBoardPoint> point = locationToBoardPoint(location)) {
         playAtPoint(boardPointToGoPoint(*point));
     }
+    update();
     Log::write("Mouse location: " + fixedDecimal(location.x(), 6) + " " + fixedDecimal(location.y(), 6));
 }
 
